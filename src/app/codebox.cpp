@@ -1,0 +1,29 @@
+#include "app/codebox.h"
+
+using namespace Qt::StringLiterals;
+
+CodeBox::CodeBox(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+}
+
+QString CodeBox::text() const
+{
+    return toPlainText().replace(u'\n', u"\r\n"_s);
+}
+
+void CodeBox::setText(const QString &text)
+{
+    // The editor takes CR LF, a lone CR and a lone LF all as one line break.
+    setPlainText(text);
+}
+
+QString CodeBox::textForClipboard() const
+{
+    return toPlainText();
+}

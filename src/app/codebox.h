@@ -1,0 +1,16 @@
+// showcode, the code text box. The program speaks of its text with CR LF between lines, as the
+// generated fragments have them; the editor keeps lines as blocks. text() and setText() translate
+// between the two, so that what goes in comes back out unchanged.
+#pragma once
+
+#include <QPlainTextEdit>
+
+class CodeBox final : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit CodeBox(QWidget *parent = nullptr);
+
+    QString text() const;              // lines joined by CR LF
+    void setText(const QString &text); // replaces the whole text
+    QString textForClipboard() const;  // lines joined by LF, the clipboard's native form
+};

@@ -1,0 +1,47 @@
+#include "panels/oneline.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\n':
+    case u'\r':
+    case u'\v':
+    case u'\f':
+    case 0x1c:
+    case 0x1d:
+    case 0x1e:
+    case 0x85:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void keepFirstLine(QString &text, int &cursor)
+{
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!isLineBreak(text.at(i))) {
+            ++i;
+            continue;
+        }
+        // The break came with the text that was just inserted, which ends at the cursor.
+        const qsizetype end = cursor > i ? cursor : text.size();
+        text.remove(i, end - i);
+        cursor = int(std::min<qsizetype>(cursor, i));
+    }
+}
+
+QValidator::State OneLineValidator::validate(QString &input, int &pos) const
+{
+    keepFirstLine(input, pos);
+    return Acceptable;
+}

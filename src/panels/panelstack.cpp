@@ -1,0 +1,137 @@
+#include "panels/panelstack.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QRadioButton>
+#include <QValidator>
+
+#include "panels/fonts.h"
+#include "panels/oneline.h"
+#include "panels/paneltables.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString displayText(std::u16string_view text)
+{
+    // The tables join lines with CR LF; a label breaks lines at LF.
+    return qs(text).replace(u"\r\n"_s, u"\n"_s);
+}
+
+void addLabel(QWidget *parent, const LabelSpec &spec)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(qs(spec.name));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(displayText(spec.text));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(toPixels(spec.at));
+    if (spec.font != FontRole::Default)
+        label->setFont(Fonts::forRole(spec.font));
+    if (spec.font == FontRole::Song18BoldMagenta) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(255, 0, 255));
+        label->setPalette(palette);
+    }
+}
+
+QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
+{
+    auto *combo = new QComboBox(group);
+    combo->setObjectName(u"ADC2_combo"_s);
+    combo->setProperty("index", index);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setValidator(new OneLineValidator(combo));
+    combo->setGeometry(toPixels(spec.at));
+    combo->setAccessibleName(qs(spec.member));
+    for (const ListItem &item : spec.items)
+        combo->addItem(qs(item.text));
+    combo->setCurrentIndex(-1);
+    combo->lineEdit()->clear();
+    return combo;
+}
+
+} // namespace
+
+PanelStack::PanelStack(QWidget *window)
+{
+    for (std::size_t p = 0; p < kPanels.size(); ++p) {
+        const PanelSpec &panel = kPanels[p];
+        auto *frame = new QGroupBox(qs(panel.caption), window);
+        frame->setObjectName(qs(panel.key));
+        frame->setAccessibleName(panel.caption.empty() ? qs(panel.key) : qs(panel.caption));
+        frame->setGeometry(toPixels(kPanelRect));
+        // Frames stack on one another: the one in front must cover the others completely.
+        frame->setAutoFillBackground(true);
+        m_frames[p] = frame;
+
+        if (panel.hasPicture) {
+            auto *picture = new QLabel(frame);
+            picture->setObjectName(u"Image1"_s);
+            picture->setGeometry(toPixels(kPictureRect));
+            picture->setScaledContents(true);
+            picture->setPixmap(QPixmap(QString::fromLatin1(kPictureResource)));
+        }
+        for (const LabelSpec &label : panel.labels)
+            addLabel(frame, label);
+
+        for (const GroupSpec &groupSpec : panel.groups) {
+            auto *group = new QGroupBox(qs(groupSpec.caption), frame);
+            group->setObjectName(qs(groupSpec.name));
+            group->setGeometry(toPixels(groupSpec.at));
+            for (const LabelSpec &label : groupSpec.labels)
+                addLabel(group, label);
+            bool first = true;
+            for (const OptionSpec &option : groupSpec.options) {
+                // Option buttons with one parent exclude one another: one radio group per frame.
+                auto *button = new QRadioButton(qs(option.caption), group);
+                button->setObjectName(qs(option.name));
+                button->setAccessibleName(qs(option.caption));
+                button->setGeometry(toPixels(option.at));
+                button->setChecked(first);
+                first = false;
+                m_options.insert(button->objectName(), button);
+            }
+            if (groupSpec.holdsLists) {
+                for (std::size_t i = 0; i < InitTables::kLists.size(); ++i)
+                    m_combos[i] = addList(group, InitTables::kLists[i], int(i));
+            }
+        }
+    }
+}
+
+QGroupBox *PanelStack::frame(QStringView key) const
+{
+    const int index = panelIndex(key);
+    return index < 0 ? nullptr : m_frames[std::size_t(index)];
+}
+
+void PanelStack::bringToFront(QStringView key)
+{
+    if (QGroupBox *f = frame(key))
+        f->raise();
+}
+
+QComboBox *PanelStack::combo(int index) const
+{
+    return index >= 0 && index < int(m_combos.size()) ? m_combos[std::size_t(index)] : nullptr;
+}
+
+bool PanelStack::isSelected(QStringView option) const
+{
+    const QRadioButton *button = m_options.value(option.toString());
+    return button && button->isChecked();
+}
+
+QString PanelStack::comboText(int index) const
+{
+    const QComboBox *list = combo(index);
+    return list ? list->lineEdit()->text() : QString();
+}

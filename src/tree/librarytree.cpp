@@ -1,0 +1,79 @@
+#include "tree/librarytree.h"
+
+#include <QHash>
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+
+#include "panels/panelstack.h"
+#include "panels/paneltables.h"
+#include "tree/nodetable.h"
+
+namespace {
+
+// Qt sizes rows to the font's height, which in AR PL UMing leaves the underscores of
+// "ADC_DeInit" below the row. Give every row room for the descenders.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 6));
+        return size;
+    }
+};
+
+} // namespace
+
+LibraryTree::LibraryTree(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setUniformRowHeights(true);
+    setItemDelegate(new RowDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    connect(this, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { Q_EMIT nodeClicked(keyOf(item)); });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        if (item)
+            Q_EMIT nodeClicked(keyOf(item));
+    });
+}
+
+QString LibraryTree::keyOf(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, Qt::UserRole).toString() : QString();
+}
+
+QTreeWidgetItem *LibraryTree::itemForKey(QStringView key) const
+{
+    for (QTreeWidgetItemIterator it(const_cast<LibraryTree *>(this)); *it; ++it) {
+        if (keyOf(*it) == key)
+            return *it;
+    }
+    return nullptr;
+}
+
+void BuildTree::FillLibraryTree(QTreeWidget &tree)
+{
+    QHash<QString, QTreeWidgetItem *> byKey;
+    for (const NodeSpec &node : kLibraryNodes) {
+        const QString key = qs(node.key);
+        auto *item = node.parent.empty() ? new QTreeWidgetItem(&tree)
+                                         : new QTreeWidgetItem(byKey.value(qs(node.parent)));
+        item->setText(0, qs(node.text));
+        item->setData(0, Qt::UserRole, key);
+        byKey.insert(key, item);
+    }
+}
+
+void TreeView_NodeClick(QStringView key, PanelStack &panels, QString &selectedKey)
+{
+    if (panelIndex(key) < 0)
+        return;
+    panels.bringToFront(key);
+    selectedKey = key.toString();
+}

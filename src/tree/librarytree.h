@@ -1,0 +1,31 @@
+// The library tree: the view, its fill from kLibraryNodes, and what a click on a node does.
+//
+// A node's key travels with its item (Qt::UserRole). The view reports a node click for a mouse
+// click and also when the keyboard moves the current node, as the tree controls of the desktops
+// this tool grew up on do; TreeView_NodeClick then brings the node's panel to the front.
+#pragma once
+
+#include <QTreeWidget>
+
+class PanelStack;
+
+class LibraryTree final : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit LibraryTree(QWidget *parent = nullptr);
+
+    static QString keyOf(const QTreeWidgetItem *item);
+    QTreeWidgetItem *itemForKey(QStringView key) const;
+
+Q_SIGNALS:
+    void nodeClicked(const QString &key);
+};
+
+namespace BuildTree {
+// Adds the 42 nodes in table order to an empty tree; expands and selects nothing.
+void FillLibraryTree(QTreeWidget &tree);
+} // namespace BuildTree
+
+// Brings the panel of the clicked node to the front and records its key in selectedKey. A node
+// without a panel changes nothing.
+void TreeView_NodeClick(QStringView key, PanelStack &panels, QString &selectedKey);
