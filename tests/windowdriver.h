@@ -1,0 +1,113 @@
+// Drives the real window the way a user does: clicks on tree nodes through their rectangles on
+// the viewport, clicks on option buttons and command buttons, picks and types in the lists.
+// Message boxes are answered through the window's seam, and every request is recorded.
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+#include "app/codebox.h"
+#include "app/mainform.h"
+#include "app/messages.h"
+#include "panels/panelstack.h"
+#include "tree/librarytree.h"
+
+using namespace Qt::StringLiterals;
+
+class RecordingBoxes final : public MessageBoxes {
+public:
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    std::vector<MessageRequest> asked;
+
+    QMessageBox::StandardButton ask(QWidget *, const MessageRequest &request) override
+    {
+        asked.push_back(request);
+        return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
+    }
+};
+
+class WindowDriver {
+public:
+    RecordingBoxes boxes;
+    std::unique_ptr<MainForm> window;
+
+    WindowDriver()
+        : window(std::make_unique<MainForm>(&boxes))
+    {
+        window->show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    }
+
+    template <typename W> W *find(const QString &name) const
+    {
+        return window->findChild<W *>(name);
+    }
+
+    LibraryTree *tree() const { return window->treeView(); }
+
+    // Expands the node's ancestors and clicks the node where it is drawn.
+    void clickNode(const QString &key)
+    {
+        QTreeWidgetItem *item = tree()->itemForKey(key);
+        QVERIFY2(item, qPrintable(key));
+        for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+            p->setExpanded(true);
+        tree()->scrollToItem(item);
+        const QPoint at = tree()->visualItemRect(item).center();
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void clickOption(const QString &name)
+    {
+        auto *button = find<QRadioButton>(name);
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    QComboBox *list(int index) const { return window->panels().combo(index); }
+
+    // Picks a row of a list as a user does from its drop-down.
+    void pick(int index, int row) { list(index)->setCurrentIndex(row); }
+
+    // Replaces a list's text by typing it.
+    void type(int index, const QString &text)
+    {
+        QLineEdit *edit = list(index)->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        typeText(edit, text);
+    }
+
+    // Types text as an input method commits it, so that any character can be entered.
+    static void typeText(QWidget *widget, const QString &text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    void generate() { QTest::mouseClick(find<QPushButton>(u"buildcode"_s), Qt::LeftButton); }
+    void copy() { QTest::mouseClick(find<QPushButton>(u"copycode"_s), Qt::LeftButton); }
+
+    QString code() const { return window->showcode()->text(); }
+    QString tips() const { return window->tips()->text(); }
+    QString selectedKey() const { return window->adc().SelectedKey; }
+
+    // The panel the user sees: the frame drawn at the centre of the panels' rectangle.
+    QString frameInFront() const
+    {
+        QWidget *w = window->childAt(QPoint(176 + 264, 16 + 168));
+        while (w && w->parentWidget() != window.get())
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    }
+};
