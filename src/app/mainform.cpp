@@ -41,8 +41,7 @@ constexpr std::u16string_view kInitialCode =
     u"\r\n"
     u"如果大家需要，才有动力继续写下去。。。\r\n"
     u"\r\n"
-    u"没任何技术含量，但那么多函数，你懂的，很麻烦。。。\r\n"
-    u"\r\n";
+    u"没任何技术含量，但那么多函数，你懂的，很麻烦。。。\r\n";
 
 constexpr std::u16string_view kBuildcodeText = u"生成代码";
 constexpr std::u16string_view kCopycodeText = u"复制代码";
