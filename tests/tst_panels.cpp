@@ -1,10 +1,320 @@
-#include <QTest>
+// The panels as the user meets them: texts exactly as written, the radio groups, the editable
+// lists of the ADC_Init panel, and frames that hide one another completely.
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QLabel>
 
-class Tst_panels : public QObject {
+#include "panels/oneline.h"
+#include "windowdriver.h"
+
+class TestPanels : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void placeholder() {}
+    void trickyTexts_data();
+    void trickyTexts();
+    void frameCaptions();
+    void firstOptionOfEveryGroupAtStart();
+    void radioGroupsAreIndependent();
+    void choicesSurviveOtherPanels();
+    void listsStartEmpty();
+    void listItemsInOrder();
+    void typedTextStaysAsTyped();
+    void enterAddsNoItem();
+    void pasteKeepsFirstLine();
+    void keepFirstLine_data();
+    void keepFirstLine();
+    void defaultsLabelLinesUp();
+    void frontFrameCoversTheOthers();
+    void aboutPictureUnderCredit();
+    void accessibleNames();
 };
 
-QTEST_MAIN(Tst_panels)
+void TestPanels::trickyTexts_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ADC4_label1 two blanks")
+        << u"ADC4_label1"_s << u"void ADC_Cmd(ADC_TypeDef* ADCx, FunctionalState NewState)  "_s;
+    QTest::newRow("ADC2_label1 one blank")
+        << u"ADC2_label1"_s
+        << u"void ADC_Init(ADC_TypeDef* ADCx, ADC_InitTypeDef* ADC_InitStruct) "_s;
+    QTest::newRow("ADC5_label1 no result type")
+        << u"ADC5_label1"_s << u"ADC_DMACmd(ADC_TypeDef* ADCx, FunctionalState NewState) "_s;
+    QTest::newRow("ADC6_label2") << u"ADC6_label2"_s << u"描述：使能或者失能指定的ADC的中断 "_s;
+    QTest::newRow("ADC7_label2") << u"ADC7_label2"_s << u"描述：重置指定的ADC的校准寄存器 "_s;
+    QTest::newRow("ADC8_label1")
+        << u"ADC8_label1"_s << u"FlagStatus ADC_GetResetCalibrationStatus(ADC_TypeDef* ADCx)"_s;
+    QTest::newRow("ADC9_label1") << u"ADC9_label1"_s
+                                 << u"void ADC_StartCalibration(ADC_TypeDef* ADCx) "_s;
+    QTest::newRow("ADC9_label2") << u"ADC9_label2"_s << u"描述：开始指定ADC的校准状态 "_s;
+    QTest::newRow("ADC10_label1") << u"ADC10_label1"_s
+                                  << u"FlagStatus ADC_GetCalibrationStatus(ADC_TypeDef* ADCx) "_s;
+    QTest::newRow("ADC10_label4") << u"ADC10_label4"_s
+                                  << u"PS：生成的函数中有定义变量，如有需要请自行更改变量名"_s;
+    QTest::newRow("ADC2_label3 members")
+        << u"ADC2_label3"_s
+        << u"ADC_Mode\nADC_ScanConvMode\nADC_ContinuousConvMode\nADC_ExternalTrigConv\n"
+           u"ADC_DataAlign\nADC_NbrOfChannel"_s;
+    QTest::newRow("ADC3_label3 last blank")
+        << u"ADC3_label3"_s
+        << u"ADC_Mode                  =工作在独立模式\n"
+           u"ADC_ScanConvMode          =不使能\n"
+           u"ADC_ContinuousConvMode    =不使能\n"
+           u"ADC_ExternalTrigConv      =定时器1 的捕获比较 1 作为转换外部触发\n"
+           u"ADC_DataAlign             =ADC数据右对齐\n"
+           u"ADC_NbrOfChannel          =1 "_s;
+    QTest::newRow("ADC_label2") << u"ADC_label2"_s << u"模拟/数字转换"_s;
+}
+
+void TestPanels::trickyTexts()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    WindowDriver user;
+    auto *widget = user.find<QLabel>(label);
+    QVERIFY(widget);
+    QCOMPARE(widget->text(), text);
+    QCOMPARE(widget->textFormat(), Qt::PlainText);
+}
+
+void TestPanels::frameCaptions()
+{
+    WindowDriver user;
+    QCOMPARE(user.find<QGroupBox>(u"ADC8"_s)->title(), u"ADC_ GetResetCalibrationStatus"_s);
+    QCOMPARE(user.find<QGroupBox>(u"ABOUT"_s)->title(), QString());
+    QCOMPARE(user.find<QGroupBox>(u"ADC6_2"_s)->title(), u"参数2：ADC中断源"_s);
+    QCOMPARE(user.find<QGroupBox>(u"ADC4_1"_s)->title(), u"参数1：选择ADC"_s);
+    QCOMPARE(user.find<QGroupBox>(u"ADC7_1"_s)->title(), u"参数1：ADC选择"_s);
+    QCOMPARE(user.find<QGroupBox>(u"ADC6_2"_s)->geometry(), QRect(24, 144, 329, 65));
+}
+
+void TestPanels::firstOptionOfEveryGroupAtStart()
+{
+    WindowDriver user;
+    int groups = 0;
+    for (QGroupBox *group : user.window->findChildren<QGroupBox *>()) {
+        const QList<QRadioButton *> options =
+            group->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        if (options.isEmpty())
+            continue;
+        ++groups;
+        for (int i = 0; i < options.size(); ++i)
+            QCOMPARE(options[i]->isChecked(), i == 0);
+    }
+    QCOMPARE(groups, 13);
+    QCOMPARE(user.find<QRadioButton>(u"ADC6_option3"_s)->text(), u"EOC 中断屏蔽"_s);
+    QVERIFY(user.find<QRadioButton>(u"ADC6_option3"_s)->isChecked());
+}
+
+void TestPanels::radioGroupsAreIndependent()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC4"_s);
+    user.clickOption(u"ADC4_option2"_s);
+    QVERIFY(!user.find<QRadioButton>(u"ADC4_option1"_s)->isChecked());
+    QVERIFY(user.find<QRadioButton>(u"ADC4_option3"_s)->isChecked());
+    QVERIFY(user.find<QRadioButton>(u"ADC5_option1"_s)->isChecked());
+
+    user.clickNode(u"ADC6"_s);
+    user.clickOption(u"ADC6_option4"_s);
+    user.clickOption(u"ADC6_option5"_s);
+    int checked = 0;
+    for (const char *name : {"ADC6_option3", "ADC6_option4", "ADC6_option5"})
+        checked += user.find<QRadioButton>(QString::fromLatin1(name))->isChecked();
+    QCOMPARE(checked, 1);
+    QVERIFY(user.find<QRadioButton>(u"ADC6_option5"_s)->isChecked());
+    QVERIFY(user.find<QRadioButton>(u"ADC6_option1"_s)->isChecked());
+    QVERIFY(user.find<QRadioButton>(u"ADC6_option6"_s)->isChecked());
+}
+
+void TestPanels::choicesSurviveOtherPanels()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC1"_s);
+    user.clickOption(u"ADC1_option2"_s);
+    user.clickNode(u"ADC2"_s);
+    user.type(5, u"12"_s);
+    user.clickNode(u"ADC7"_s);
+    QVERIFY(user.find<QRadioButton>(u"ADC7_option1"_s)->isChecked());
+    user.clickNode(u"ADC1"_s);
+    QCOMPARE(user.frameInFront(), u"ADC1"_s);
+    QVERIFY(user.find<QRadioButton>(u"ADC1_option2"_s)->isChecked());
+    QCOMPARE(user.list(5)->currentText(), u"12"_s);
+}
+
+void TestPanels::listsStartEmpty()
+{
+    WindowDriver user;
+    const QList<QComboBox *> lists = user.window->findChildren<QComboBox *>(u"ADC2_combo"_s);
+    QCOMPARE(lists.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        QComboBox *list = user.list(i);
+        QCOMPARE(list->property("index").toInt(), i);
+        QCOMPARE(list->currentIndex(), -1);
+        QCOMPARE(list->currentText(), QString());
+        QVERIFY(list->isEditable());
+        QVERIFY(!list->completer());
+    }
+}
+
+void TestPanels::listItemsInOrder()
+{
+    WindowDriver user;
+    QStringList channels;
+    for (int i = 0; i < user.list(5)->count(); ++i)
+        channels << user.list(5)->itemText(i);
+    QCOMPARE(channels,
+             (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s,
+                          u"10"_s, u"11"_s, u"12"_s, u"13"_s, u"14"_s, u"15"_s, u"16"_s}));
+    QCOMPARE(user.list(0)->count(), 10);
+    QCOMPARE(user.list(0)->itemText(3), u"同步规则模式和快速交替模式"_s);
+    QCOMPARE(user.list(3)->count(), 8);
+    QCOMPARE(user.list(3)->itemText(4), u"定时器3 的TRGO 作为转换外部触发"_s);
+    QCOMPARE(user.list(4)->itemText(1), u"ADC数据左对齐"_s);
+
+    user.clickNode(u"ADC2"_s);
+    user.pick(5, 9);
+    QCOMPARE(user.list(5)->currentText(), u"10"_s);
+}
+
+void TestPanels::typedTextStaysAsTyped()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    user.list(4)->setFocus();
+    user.type(4, u"adc数据右对齐"_s);
+    QCOMPARE(user.list(4)->currentText(), u"adc数据右对齐"_s);
+    // A prefix of a longer item is not completed to it.
+    user.type(0, u"同步注入模式"_s);
+    QTest::keyClick(user.list(0)->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(user.list(0)->currentText(), u"同步注入模式"_s);
+    user.list(1)->lineEdit()->setFocus();
+    QTest::keyClicks(user.list(1)->lineEdit(), u"adc1"_s);
+    QCOMPARE(user.list(1)->currentText(), u"adc1"_s);
+}
+
+void TestPanels::enterAddsNoItem()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    for (int i = 0; i < 6; ++i) {
+        user.list(i)->lineEdit()->setFocus();
+        user.type(i, u"new item"_s);
+        QTest::keyClick(user.list(i)->lineEdit(), Qt::Key_Return);
+        QCOMPARE(user.list(i)->currentText(), u"new item"_s);
+    }
+    QCOMPARE(user.list(0)->count(), 10);
+    QCOMPARE(user.list(1)->count(), 2);
+    QCOMPARE(user.list(5)->count(), 16);
+}
+
+void TestPanels::pasteKeepsFirstLine()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    QLineEdit *field = user.list(5)->lineEdit();
+    field->setFocus();
+    QTest::keyClicks(field, u"12"_s);
+    QTest::keyClick(field, Qt::Key_Left);
+    QGuiApplication::clipboard()->setText(u"3\n;\r\nADC_Init(ADC2);"_s);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), u"132"_s);
+
+    user.generate();
+    QCOMPARE(user.code().count(u"\r\n"_s), 9);
+    QVERIFY(user.code().contains(u"ADC_InitStructure.ADC_NbrOfChannel = 132;\r\n"_s));
+}
+
+void TestPanels::keepFirstLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("cursorAfter");
+    QTest::newRow("no break") << u"abc"_s << 3 << u"abc"_s << 3;
+    QTest::newRow("pasted at end") << u"ab\ncd"_s << 5 << u"ab"_s << 2;
+    QTest::newRow("pasted in middle") << u"xa\nbY"_s << 4 << u"xaY"_s << 2;
+    QTest::newRow("leading break") << u"\nabc"_s << 4 << QString() << 0;
+    QTest::newRow("lone CR") << u"a\rb"_s << 3 << u"a"_s << 1;
+    QTest::newRow("paragraph separator") << u"a\u2029b"_s << 3 << u"a"_s << 1;
+    QTest::newRow("line separator") << u"a\u2028b"_s << 3 << u"a"_s << 1;
+    QTest::newRow("break after cursor") << u"ab\nc"_s << 1 << u"ab"_s << 1;
+    QTest::newRow("tab stays") << u"a\tb"_s << 3 << u"a\tb"_s << 3;
+    QTest::newRow("NUL stays") << QString(u"a\0b"_s) << 3 << QString(u"a\0b"_s) << 3;
+}
+
+void TestPanels::keepFirstLine()
+{
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, kept);
+    QFETCH(int, cursorAfter);
+    ::keepFirstLine(text, cursor);
+    QCOMPARE(text, kept);
+    QCOMPARE(cursor, cursorAfter);
+}
+
+void TestPanels::defaultsLabelLinesUp()
+{
+    WindowDriver user;
+    auto *label = user.find<QLabel>(u"ADC3_label3"_s);
+    const QFontMetricsF metrics(label->font());
+    QCOMPARE(label->font().pointSizeF(), 10.5);
+    QList<qreal> columns;
+    for (const QString &line : label->text().split(u'\n'))
+        columns << metrics.horizontalAdvance(line.left(line.indexOf(u'=')));
+    QCOMPARE(columns.size(), 6);
+    for (qreal x : columns)
+        QCOMPARE(x, columns.first());
+    // The longest line fits the label's width, so no line wraps and breaks the column.
+    for (const QString &line : label->text().split(u'\n'))
+        QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+}
+
+void TestPanels::frontFrameCoversTheOthers()
+{
+    WindowDriver user;
+    // An empty spot of the function panels, where the About picture lies behind them.
+    const auto pixelAtSpot = [&user] {
+        const QImage shot = user.window->grab().toImage();
+        return shot.pixelColor(QPoint(176 + 400, 16 + 250) * shot.devicePixelRatio());
+    };
+    const QColor picture = pixelAtSpot();
+    user.clickNode(u"ADC9"_s);
+    const QColor panel = pixelAtSpot();
+    QVERIFY(panel != picture);
+    user.clickNode(u"ADC7"_s);
+    QCOMPARE(pixelAtSpot(), panel);
+    user.clickNode(u"ABOUT"_s);
+    QCOMPARE(pixelAtSpot(), picture);
+}
+
+void TestPanels::aboutPictureUnderCredit()
+{
+    WindowDriver user;
+    auto *picture = user.find<QLabel>(u"Image1"_s);
+    auto *credit = user.find<QLabel>(u"ABOUT_label1"_s);
+    QVERIFY(picture && credit);
+    QCOMPARE(picture->geometry(), QRect(0, 8, 529, 329));
+    QVERIFY(picture->hasScaledContents());
+    QCOMPARE(picture->pixmap().size(), QSize(660, 495));
+    QCOMPARE(credit->geometry(), QRect(328, 272, 193, 57));
+    QCOMPARE(credit->font().weight(), QFont::Bold);
+    QCOMPARE(credit->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    QCOMPARE(credit->text().count(u'\n'), 1);
+    // Siblings later in the list are drawn in front.
+    const QObjectList siblings = credit->parent()->children();
+    QVERIFY(siblings.indexOf(credit) > siblings.indexOf(picture));
+}
+
+void TestPanels::accessibleNames()
+{
+    WindowDriver user;
+    QCOMPARE(user.find<QRadioButton>(u"ADC6_option4"_s)->accessibleName(), u"AWDOG 中断屏蔽"_s);
+    QCOMPARE(user.list(2)->accessibleName(), u"ADC_ContinuousConvMode"_s);
+    QCOMPARE(user.find<QGroupBox>(u"ADC3"_s)->accessibleName(), u"ADC_StructInit"_s);
+    QVERIFY(!user.find<QGroupBox>(u"ABOUT"_s)->accessibleName().isEmpty());
+}
+
+QTEST_MAIN(TestPanels)
 #include "tst_panels.moc"
