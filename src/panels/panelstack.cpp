@@ -9,8 +9,10 @@
 #include <QValidator>
 
 #include "panels/fonts.h"
+#include "panels/frame.h"
 #include "panels/oneline.h"
 #include "panels/paneltables.h"
+#include "panels/textlabel.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,12 +26,9 @@ QString displayText(std::u16string_view text)
 
 void addLabel(QWidget *parent, const LabelSpec &spec)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new TextLabel(parent);
     label->setObjectName(qs(spec.name));
-    label->setTextFormat(Qt::PlainText);
     label->setText(displayText(spec.text));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     label->setGeometry(toPixels(spec.at));
     if (spec.font != FontRole::Default)
         label->setFont(Fonts::forRole(spec.font));
@@ -64,7 +63,7 @@ PanelStack::PanelStack(QWidget *window)
 {
     for (std::size_t p = 0; p < kPanels.size(); ++p) {
         const PanelSpec &panel = kPanels[p];
-        auto *frame = new QGroupBox(qs(panel.caption), window);
+        auto *frame = new Frame(qs(panel.caption), window);
         frame->setObjectName(qs(panel.key));
         frame->setAccessibleName(panel.caption.empty() ? qs(panel.key) : qs(panel.caption));
         frame->setGeometry(toPixels(kPanelRect));
@@ -83,7 +82,7 @@ PanelStack::PanelStack(QWidget *window)
             addLabel(frame, label);
 
         for (const GroupSpec &groupSpec : panel.groups) {
-            auto *group = new QGroupBox(qs(groupSpec.caption), frame);
+            auto *group = new Frame(qs(groupSpec.caption), frame);
             group->setObjectName(qs(groupSpec.name));
             group->setGeometry(toPixels(groupSpec.at));
             for (const LabelSpec &label : groupSpec.labels)

@@ -30,6 +30,10 @@ LibraryTree::LibraryTree(QWidget *parent)
 {
     setHeaderHidden(true);
     setColumnCount(1);
+    // Long function names scroll sideways rather than being cut short with an ellipsis.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setTextElideMode(Qt::ElideNone);
     setUniformRowHeights(true);
     setItemDelegate(new RowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
