@@ -9,10 +9,8 @@ class TestGenerate : public QObject {
 private Q_SLOTS:
     void singleCallFragments_data();
     void singleCallFragments();
-    void initModeRows_data();
-    void initModeRows();
-    void initTriggerRows_data();
-    void initTriggerRows();
+    void initTableRows_data();
+    void initTableRows();
     void initAsItComesUp();
     void initAllChosen_data();
     void initAllChosen();
@@ -149,59 +147,51 @@ void TestGenerate::singleCallFragments()
     QCOMPARE(user.code(), expected);
 }
 
-void TestGenerate::initModeRows_data()
+void TestGenerate::initTableRows_data()
 {
+    QTest::addColumn<int>("list");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("constant");
-    QTest::newRow("独立模式") << 0 << u"ADC_Mode_Independent"_s;
-    QTest::newRow("同步规则和同步注入模式") << 1 << u"ADC_Mode_RegInjecSimult"_s;
-    QTest::newRow("同步规则模式和交替触发模式") << 2 << u"ADC_Mode_RegSimult_AlterTrig"_s;
-    QTest::newRow("同步规则模式和快速交替模式") << 3 << u"ADC_Mode_InjecSimult_FastInterl"_s;
-    QTest::newRow("同步注入模式和慢速交替模式") << 4 << u"ADC_Mode_InjecSimult_SlowInterl"_s;
-    QTest::newRow("同步注入模式") << 5 << u"ADC_Mode_InjecSimult"_s;
-    QTest::newRow("同步规则模式") << 6 << u"ADC_Mode_RegSimult"_s;
-    QTest::newRow("快速交替模式") << 7 << u"ADC_Mode_FastInterl"_s;
-    QTest::newRow("慢速交替模式") << 8 << u"ADC_Mode_SlowInterl"_s;
-    QTest::newRow("交替触发模式") << 9 << u"ADC_Mode_AlterTrig"_s;
+    const auto mode = [](int row, const char *text, const QString &constant) {
+        QTest::newRow(text) << 0 << row << constant;
+    };
+    mode(0, "独立模式", u"ADC_Mode_Independent"_s);
+    mode(1, "同步规则和同步注入模式", u"ADC_Mode_RegInjecSimult"_s);
+    mode(2, "同步规则模式和交替触发模式", u"ADC_Mode_RegSimult_AlterTrig"_s);
+    mode(3, "同步规则模式和快速交替模式", u"ADC_Mode_InjecSimult_FastInterl"_s);
+    mode(4, "同步注入模式和慢速交替模式", u"ADC_Mode_InjecSimult_SlowInterl"_s);
+    mode(5, "同步注入模式", u"ADC_Mode_InjecSimult"_s);
+    mode(6, "同步规则模式", u"ADC_Mode_RegSimult"_s);
+    mode(7, "快速交替模式", u"ADC_Mode_FastInterl"_s);
+    mode(8, "慢速交替模式", u"ADC_Mode_SlowInterl"_s);
+    mode(9, "交替触发模式", u"ADC_Mode_AlterTrig"_s);
+    const auto trigger = [](int row, const char *text, const QString &constant) {
+        QTest::newRow(text) << 3 << row << constant;
+    };
+    trigger(0, "定时器1 的捕获比较 1 作为转换外部触发", u"ADC_ExternalTrigConv_T1_CC1"_s);
+    trigger(1, "定时器1 的捕获比较 2 作为转换外部触发", u"ADC_ExternalTrigConv_T1_CC2"_s);
+    trigger(2, "定时器1 的捕获比较 3 作为转换外部触发", u"ADC_ExternalTrigConv_T1_CC3"_s);
+    trigger(3, "定时器2 的捕获比较 2 作为转换外部触发", u"ADC_ExternalTrigConv_T2_CC2"_s);
+    trigger(4, "定时器3 的TRGO 作为转换外部触发", u"ADC_ExternalTrigConv_T3_TRGO"_s);
+    trigger(5, "定时器4 的捕获比较 4 作为转换外部触发", u"ADC_ExternalTrigConv_T4_CC4"_s);
+    trigger(6, "外部中断线11 事件作为转换外部触发", u"ADC_ExternalTrigConv_Ext_IT11"_s);
+    trigger(7, "转换由软件而不是外部触发启动", u"ADC_ExternalTrigConv_None"_s);
 }
 
-void TestGenerate::initModeRows()
+void TestGenerate::initTableRows()
 {
+    QFETCH(int, list);
     QFETCH(int, row);
     QFETCH(QString, constant);
     WindowDriver user;
     user.clickNode(u"ADC2"_s);
-    user.pick(0, row);
-    QCOMPARE(user.list(0)->currentText(), QString::fromUtf8(QTest::currentDataTag()));
+    user.pick(list, row);
+    // The row's tag is the item's text, as the list shows it.
+    QCOMPARE(user.list(list)->currentText(), QString::fromUtf8(QTest::currentDataTag()));
     user.generate();
-    QCOMPARE(user.code(), initText(constant, u"ENABLE"_s, u"DISABLE"_s, QString(),
-                                   u"ADC_DataAlign_Left"_s, QString(), u"ADC1"_s));
-}
-
-void TestGenerate::initTriggerRows_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("constant");
-    QTest::newRow("定时器1 的捕获比较 1 作为转换外部触发") << 0 << u"ADC_ExternalTrigConv_T1_CC1"_s;
-    QTest::newRow("定时器1 的捕获比较 2 作为转换外部触发") << 1 << u"ADC_ExternalTrigConv_T1_CC2"_s;
-    QTest::newRow("定时器1 的捕获比较 3 作为转换外部触发") << 2 << u"ADC_ExternalTrigConv_T1_CC3"_s;
-    QTest::newRow("定时器2 的捕获比较 2 作为转换外部触发") << 3 << u"ADC_ExternalTrigConv_T2_CC2"_s;
-    QTest::newRow("定时器3 的TRGO 作为转换外部触发") << 4 << u"ADC_ExternalTrigConv_T3_TRGO"_s;
-    QTest::newRow("定时器4 的捕获比较 4 作为转换外部触发") << 5 << u"ADC_ExternalTrigConv_T4_CC4"_s;
-    QTest::newRow("外部中断线11 事件作为转换外部触发") << 6 << u"ADC_ExternalTrigConv_Ext_IT11"_s;
-    QTest::newRow("转换由软件而不是外部触发启动") << 7 << u"ADC_ExternalTrigConv_None"_s;
-}
-
-void TestGenerate::initTriggerRows()
-{
-    QFETCH(int, row);
-    QFETCH(QString, constant);
-    WindowDriver user;
-    user.clickNode(u"ADC2"_s);
-    user.pick(3, row);
-    QCOMPARE(user.list(3)->currentText(), QString::fromUtf8(QTest::currentDataTag()));
-    user.generate();
-    QCOMPARE(user.code(), initText(QString(), u"ENABLE"_s, u"DISABLE"_s, constant,
+    const QString mode = list == 0 ? constant : QString();
+    const QString trigger = list == 3 ? constant : QString();
+    QCOMPARE(user.code(), initText(mode, u"ENABLE"_s, u"DISABLE"_s, trigger,
                                    u"ADC_DataAlign_Left"_s, QString(), u"ADC1"_s));
 }
 
