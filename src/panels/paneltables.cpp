@@ -2,16 +2,6 @@
 
 namespace {
 
-// Option rows of the two-option groups that most panels share.
-#define PW_ADC_OPTIONS(key, wide)                                                                  \
-    {u"" key "_option1", u"ADC1", {wide ? 120 : 240, 360, 975, 255}},                              \
-    {                                                                                              \
-        u"" key "_option2", u"ADC2",                                                               \
-        {                                                                                          \
-            wide ? 1320 : 1200, 360, wide ? 855 : 735, 255                                         \
-        }                                                                                          \
-    }
-
 // --- ABOUT ----------------------------------------------------------------------------------
 constexpr LabelSpec kAboutLabels[] = {
     {u"ABOUT_label1",
@@ -38,7 +28,10 @@ constexpr LabelSpec kAdc1Labels[] = {
     {u"ADC1_label1", u"void ADC_DeInit(ADC_TypeDef* ADCx)", {240, 360, 7335, 255}},
     {u"ADC1_label2", u"描述：将外设ADCx 的全部寄存器重设为缺省值", {240, 720, 7335, 375}},
 };
-constexpr OptionSpec kAdc1Options[] = {PW_ADC_OPTIONS("ADC1", false)};
+constexpr OptionSpec kAdc1Options[] = {
+    {u"ADC1_option1", u"ADC1", {240, 360, 975, 255}},
+    {u"ADC1_option2", u"ADC2", {1200, 360, 735, 255}},
+};
 constexpr GroupSpec kAdc1Groups[] = {
     {u"ADC1_1", u"参数1：ADC选择", {240, 1080, 2175, 735}, kAdc1Options},
 };
@@ -52,7 +45,10 @@ constexpr LabelSpec kAdc2Labels[] = {
      u"描述：根据ADC_InitStruct中指定的参数初始化外设 ADCx 的寄存器",
      {240, 720, 7335, 375}},
 };
-constexpr OptionSpec kAdc2Options[] = {PW_ADC_OPTIONS("ADC2", false)};
+constexpr OptionSpec kAdc2Options[] = {
+    {u"ADC2_option1", u"ADC1", {240, 360, 975, 255}},
+    {u"ADC2_option2", u"ADC2", {1200, 360, 735, 255}},
+};
 constexpr LabelSpec kAdc2MemberLabels[] = {
     {u"ADC2_label3",
      u"ADC_Mode\r\nADC_ScanConvMode\r\nADC_ContinuousConvMode\r\nADC_ExternalTrigConv\r\n"
@@ -98,7 +94,10 @@ constexpr LabelSpec kAdc4Labels[] = {
      {360, 240, 5415, 255}},
     {u"ADC4_label2", u"描述：使能或者失能指定的ADC", {360, 600, 3255, 255}},
 };
-constexpr OptionSpec kAdc4Options[] = {PW_ADC_OPTIONS("ADC4", true)};
+constexpr OptionSpec kAdc4Options[] = {
+    {u"ADC4_option1", u"ADC1", {120, 360, 975, 255}},
+    {u"ADC4_option2", u"ADC2", {1320, 360, 855, 255}},
+};
 constexpr GroupSpec kAdc4Groups[] = {
     {u"ADC4_1", u"参数1：选择ADC", {360, 960, 2535, 855}, kAdc4Options},
     {u"ADC4_2", u"参数2：新状态", {360, 2160, 2535, 855}, kEnableOptionsAdc4},
@@ -110,7 +109,10 @@ constexpr LabelSpec kAdc5Labels[] = {
      {360, 240, 5415, 255}},
     {u"ADC5_label2", u"描述：使能或者失能指定的ADC的DMA请求", {360, 600, 3255, 255}},
 };
-constexpr OptionSpec kAdc5Options[] = {PW_ADC_OPTIONS("ADC5", true)};
+constexpr OptionSpec kAdc5Options[] = {
+    {u"ADC5_option1", u"ADC1", {120, 360, 975, 255}},
+    {u"ADC5_option2", u"ADC2", {1320, 360, 855, 255}},
+};
 constexpr OptionSpec kEnableOptionsAdc5[] = {
     {u"ADC5_option3", u"使能", {120, 360, 855, 255}},
     {u"ADC5_option4", u"失能", {1200, 360, 855, 255}},
@@ -126,7 +128,10 @@ constexpr LabelSpec kAdc6Labels[] = {
      {360, 240, 7335, 255}},
     {u"ADC6_label2", u"描述：使能或者失能指定的ADC的中断 ", {360, 600, 3255, 255}},
 };
-constexpr OptionSpec kAdc6Options[] = {PW_ADC_OPTIONS("ADC6", true)};
+constexpr OptionSpec kAdc6Options[] = {
+    {u"ADC6_option1", u"ADC1", {120, 360, 975, 255}},
+    {u"ADC6_option2", u"ADC2", {1320, 360, 855, 255}},
+};
 constexpr OptionSpec kAdc6Sources[] = {
     {u"ADC6_option3", u"EOC 中断屏蔽", {120, 360, 1455, 375}},
     {u"ADC6_option4", u"AWDOG 中断屏蔽", {1560, 360, 1575, 375}},
@@ -147,7 +152,10 @@ constexpr LabelSpec kAdc7Labels[] = {
     {u"ADC7_label1", u"void ADC_ResetCalibration(ADC_TypeDef* ADCx)", {240, 360, 7335, 255}},
     {u"ADC7_label2", u"描述：重置指定的ADC的校准寄存器 ", {240, 720, 7335, 375}},
 };
-constexpr OptionSpec kAdc7Options[] = {PW_ADC_OPTIONS("ADC7", false)};
+constexpr OptionSpec kAdc7Options[] = {
+    {u"ADC7_option1", u"ADC1", {240, 360, 975, 255}},
+    {u"ADC7_option2", u"ADC2", {1200, 360, 735, 255}},
+};
 constexpr GroupSpec kAdc7Groups[] = {
     {u"ADC7_1", u"参数1：ADC选择", {240, 1080, 2175, 735}, kAdc7Options},
 };
@@ -162,7 +170,10 @@ constexpr LabelSpec kAdc8Labels[] = {
      u"PS：生成的函数中有定义变量，如有需要请自行更改变量名",
      {240, 4680, 4935, 255}},
 };
-constexpr OptionSpec kAdc8Options[] = {PW_ADC_OPTIONS("ADC8", false)};
+constexpr OptionSpec kAdc8Options[] = {
+    {u"ADC8_option1", u"ADC1", {240, 360, 975, 255}},
+    {u"ADC8_option2", u"ADC2", {1200, 360, 735, 255}},
+};
 constexpr GroupSpec kAdc8Groups[] = {
     {u"ADC8_1", u"参数1：ADC选择", {240, 1080, 2175, 735}, kAdc8Options},
 };
@@ -171,7 +182,10 @@ constexpr LabelSpec kAdc9Labels[] = {
     {u"ADC9_label1", u"void ADC_StartCalibration(ADC_TypeDef* ADCx) ", {240, 240, 7335, 255}},
     {u"ADC9_label2", u"描述：开始指定ADC的校准状态 ", {240, 600, 7335, 255}},
 };
-constexpr OptionSpec kAdc9Options[] = {PW_ADC_OPTIONS("ADC9", false)};
+constexpr OptionSpec kAdc9Options[] = {
+    {u"ADC9_option1", u"ADC1", {240, 360, 975, 255}},
+    {u"ADC9_option2", u"ADC2", {1200, 360, 735, 255}},
+};
 constexpr GroupSpec kAdc9Groups[] = {
     {u"ADC9_1", u"参数1：ADC选择", {240, 960, 2175, 735}, kAdc9Options},
 };
@@ -186,12 +200,13 @@ constexpr LabelSpec kAdc10Labels[] = {
      u"PS：生成的函数中有定义变量，如有需要请自行更改变量名",
      {240, 4680, 4935, 255}},
 };
-constexpr OptionSpec kAdc10Options[] = {PW_ADC_OPTIONS("ADC10", false)};
+constexpr OptionSpec kAdc10Options[] = {
+    {u"ADC10_option1", u"ADC1", {240, 360, 975, 255}},
+    {u"ADC10_option2", u"ADC2", {1200, 360, 735, 255}},
+};
 constexpr GroupSpec kAdc10Groups[] = {
     {u"ADC10_1", u"参数1：ADC选择", {240, 1080, 2175, 735}, kAdc10Options},
 };
-
-#undef PW_ADC_OPTIONS
 
 } // namespace
 
