@@ -8,6 +8,7 @@
 
 #include <iconv.h>
 
+#include "app/application.h"
 #include "panels/fonts.h"
 #include "windowdriver.h"
 
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void realCloseBoxAsksAndCancels();
     void helpTipLeavesCaption();
     void copyPutsShowcodeOnClipboard();
+    void boxesSpeakTheUsersLanguage();
     void showcodeKeepsTypedTextAndHasNoScrollBars();
 };
 
@@ -265,6 +267,19 @@ void TestMainForm::copyPutsShowcodeOnClipboard()
     user.copy();
     QCOMPARE(clipboard->text(), QString());
     QCOMPARE(user.tips(), u"复制代码成功"_s);
+}
+
+void TestMainForm::boxesSpeakTheUsersLanguage()
+{
+    // CTest runs the suite with a Chinese locale.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    Pinwright::prepareApplication(*qApp);
+    QMessageBox box(QMessageBox::Information, u"Pinwright"_s, u"是否退出?"_s,
+                    QMessageBox::Yes | QMessageBox::No);
+    QVERIFY2(box.button(QMessageBox::Yes)->text().contains(u"是"_s),
+             qPrintable(box.button(QMessageBox::Yes)->text()));
+    QVERIFY(box.button(QMessageBox::No)->text().contains(u"否"_s));
+    QCOMPARE(QGuiApplication::desktopFileName(), u"org.pinwright.Pinwright"_s);
 }
 
 void TestMainForm::showcodeKeepsTypedTextAndHasNoScrollBars()
