@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "panels/oneline.h"
+#include "panels/picture.h"
 #include "windowdriver.h"
 
 class TestPanels : public QObject {
@@ -292,12 +293,16 @@ void TestPanels::frontFrameCoversTheOthers()
 void TestPanels::aboutPictureUnderCredit()
 {
     WindowDriver user;
-    auto *picture = user.find<QLabel>(u"Image1"_s);
+    auto *picture = user.find<Picture>(u"Image1"_s);
     auto *credit = user.find<QLabel>(u"ABOUT_label1"_s);
     QVERIFY(picture && credit);
     QCOMPARE(picture->geometry(), QRect(0, 8, 529, 329));
-    QVERIFY(picture->hasScaledContents());
-    QCOMPARE(picture->pixmap().size(), QSize(660, 495));
+    QCOMPARE(picture->sourceSize(), QSize(660, 495));
+    // Stretched over the whole box: the picture's corners are drawn, not the frame behind.
+    const QImage shot = picture->grab().toImage();
+    const QColor frameColour = user.find<QGroupBox>(u"ABOUT"_s)->palette().color(QPalette::Window);
+    for (const QPoint corner : {QPoint(1, 1), QPoint(527, 1), QPoint(1, 327), QPoint(527, 327)})
+        QVERIFY(shot.pixelColor(corner * shot.devicePixelRatio()) != frameColour);
     QCOMPARE(credit->geometry(), QRect(328, 272, 193, 57));
     QCOMPARE(credit->font().weight(), QFont::Bold);
     QCOMPARE(credit->palette().color(QPalette::WindowText), QColor(255, 0, 255));

@@ -13,6 +13,7 @@
 #include "panels/fonts.h"
 #include "panels/layout.h"
 #include "panels/panelstack.h"
+#include "panels/picture.h"
 #include "tree/librarytree.h"
 
 using namespace Qt::StringLiterals;
@@ -58,7 +59,8 @@ QIcon applicationIcon()
 {
     QIcon icon;
     for (int size : kIconSizes)
-        icon.addFile(u":/icons/%1x%1/pinwright.png"_s.arg(size), QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(readImage(u":/icons/%1x%1/pinwright.png"_s.arg(size), "png")));
     return icon;
 }
 

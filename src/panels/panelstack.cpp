@@ -12,6 +12,7 @@
 #include "panels/frame.h"
 #include "panels/oneline.h"
 #include "panels/paneltables.h"
+#include "panels/picture.h"
 #include "panels/textlabel.h"
 
 using namespace Qt::StringLiterals;
@@ -44,16 +45,18 @@ QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
     auto *combo = new QComboBox(group);
     combo->setObjectName(u"ADC2_combo"_s);
     combo->setProperty("index", index);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->setValidator(new OneLineValidator(combo));
     combo->setGeometry(toPixels(spec.at));
     combo->setAccessibleName(qs(spec.member));
+    // Filled before it becomes editable, and emptied again: adding the first item makes it
+    // current, and the field must start empty with no item chosen.
     for (const ListItem &item : spec.items)
         combo->addItem(qs(item.text));
     combo->setCurrentIndex(-1);
-    combo->lineEdit()->clear();
+    combo->setEditable(true);
+    // Items never change, and what the user types is never completed or rewritten.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setValidator(new OneLineValidator(combo));
     return combo;
 }
 
@@ -72,11 +75,9 @@ PanelStack::PanelStack(QWidget *window)
         m_frames[p] = frame;
 
         if (panel.hasPicture) {
-            auto *picture = new QLabel(frame);
+            auto *picture = new Picture(QString::fromLatin1(kPictureResource), frame);
             picture->setObjectName(u"Image1"_s);
             picture->setGeometry(toPixels(kPictureRect));
-            picture->setScaledContents(true);
-            picture->setPixmap(QPixmap(QString::fromLatin1(kPictureResource)));
         }
         for (const LabelSpec &label : panel.labels)
             addLabel(frame, label);
