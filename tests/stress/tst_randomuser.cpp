@@ -1,0 +1,870 @@
+// A random user. One seeded run drives the real window with many thousand actions: clicks and
+// arrow keys on every tree node, option clicks, typing, input-method commits and pastes into the
+// six lists and into showcode, generate, copy, the help tip and the close request (answered No).
+// After every action it checks what must always hold: the key in SelectedKey names the panel in
+// front, every group keeps one selected option, the lists hold one line each, a generated
+// fragment has the shape of its panel, copy puts exactly the text of showcode on the clipboard,
+// and actions that must change nothing change nothing.
+//
+// PINWRIGHT_STRESS_SEED   replays a run (the seed is printed at the start and on a failure)
+// PINWRIGHT_STRESS_ACTIONS the number of actions (20000 by default; less under the sanitizers)
+// PINWRIGHT_STRESS_TRACE  set to 1 to print every action as it is made (to find a crash)
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+#include <deque>
+#include <random>
+
+#include "app/codebox.h"
+#include "app/mainform.h"
+#include "app/messages.h"
+#include "panels/panelstack.h"
+#include "tree/librarytree.h"
+
+#ifndef PINWRIGHT_STRESS_DEFAULT_ACTIONS
+#define PINWRIGHT_STRESS_DEFAULT_ACTIONS 20000
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kPanelKeys = {u"ABOUT"_s, u"ADC"_s,  u"ADC1"_s, u"ADC2"_s, u"ADC3"_s, u"ADC4"_s,
+                                u"ADC5"_s,  u"ADC6"_s, u"ADC7"_s, u"ADC8"_s, u"ADC9"_s, u"ADC10"_s};
+const QStringList kPanelsWithOptions = {u"ADC1"_s, u"ADC2"_s, u"ADC4"_s, u"ADC5"_s, u"ADC6"_s,
+                                        u"ADC7"_s, u"ADC8"_s, u"ADC9"_s, u"ADC10"_s};
+
+// The centre of the panels' common rectangle (2640, 240, 7935, 5055 twips) in pixels.
+constexpr QPoint kPanelCentre{176 + 264, 16 + 168};
+
+const QString kFixedText = u"真的没想到，你竟然会在这个界面点击“生成代码”,人才吖！\r\n\r\n"
+                           u"触发隐藏剧情。。。\r\n\r\n"
+                           u"那年夏天...(此处省略N个字)"_s;
+const QString kStructInitText = u"/* Initialize a ADC_InitTypeDef structure. */\r\n"
+                                u"ADC_InitTypeDef ADC_InitStructure;\r\n"
+                                u"ADC_StructInit(&ADC_InitStructure);"_s;
+const QString kHelpText =
+    u"请先选择好函数的配置，然后点击生成代码，左边就会有代码生成，然后可以点击"
+    u"复制，粘贴到你的IDE里用啦"_s;
+
+// The fragments of the single-call panels. `adc` is the ADC named by comment and call alike,
+// decided by the panel's first option; `state` and `source` come from the later groups.
+struct CallShape {
+    QString key;
+    QString pattern;
+    QString adcOption;
+    QString stateOption; // empty: the call takes no state
+};
+
+const CallShape kCallShapes[] = {
+    {u"ADC1"_s,
+     uR"(/\* Resets (?<adc>ADC[12]) \*/\r\n)"
+     uR"(ADC_DeInit\(\k<adc>\);)"_s,
+     u"ADC1_option1"_s,
+     {}},
+    {u"ADC4"_s,
+     uR"(/\* (?<comment>Enable|Disable) (?<adc>ADC[12]) \*/\r\n)"
+     uR"(ADC_Cmd\(\k<adc>,(?<state>ENABLE|DISABLE)\);)"_s,
+     u"ADC4_option1"_s, u"ADC4_option3"_s},
+    {u"ADC5"_s,
+     uR"(/\* (?<adc>ADC[12]) DMA transfer \*/\r\n)"
+     uR"(ADC_DMACmd\(\k<adc>,(?<state>ENABLE|DISABLE)\);)"_s,
+     u"ADC5_option1"_s, u"ADC5_option3"_s},
+    {u"ADC6"_s,
+     uR"(/\* (?<adc>ADC[12]) interrupts config\*/\r\n)"
+     uR"(ADC_ITConfig\(\k<adc>,(?<source>ADC_IT_EOC|ADC_IT_AWD|ADC_IT_JEOC),)"
+     uR"((?<state>ENABLE|DISABLE)\);)"_s,
+     u"ADC6_option1"_s, u"ADC6_option6"_s},
+    {u"ADC7"_s,
+     uR"(/\* Reset the (?<adc>ADC[12]) Calibration registers \*/\r\n)"
+     uR"(ADC_ResetCalibration\(\k<adc>\);)"_s,
+     u"ADC7_option1"_s,
+     {}},
+    {u"ADC8"_s,
+     uR"(/\* Get the (?<adc>ADC[12]) reset calibration registers status \*/\r\n)"
+     uR"(FlagStatus Status;\r\n)"
+     uR"(Status = ADC_GetResetCalibrationStatus\(\k<adc>\);)"_s,
+     u"ADC8_option1"_s,
+     {}},
+    {u"ADC9"_s,
+     uR"(/\* Start the (?<adc>ADC[12]) Calibration \*/\r\n)"
+     uR"(ADC_StartCalibration\(\k<adc>\);)"_s,
+     u"ADC9_option1"_s,
+     {}},
+    {u"ADC10"_s,
+     uR"(/\* Get the (?<adc>ADC[12]) calibration status \*/\r\n)"
+     uR"(FlagStatus Status;\r\n)"
+     uR"(Status = ADC_GetCalibrationStatus\(\k<adc>\);)"_s,
+     u"ADC10_option1"_s,
+     {}},
+};
+
+const QStringList kModeConstants = {u"ADC_Mode_Independent"_s,
+                                    u"ADC_Mode_RegInjecSimult"_s,
+                                    u"ADC_Mode_RegSimult_AlterTrig"_s,
+                                    u"ADC_Mode_InjecSimult_FastInterl"_s,
+                                    u"ADC_Mode_InjecSimult_SlowInterl"_s,
+                                    u"ADC_Mode_InjecSimult"_s,
+                                    u"ADC_Mode_RegSimult"_s,
+                                    u"ADC_Mode_FastInterl"_s,
+                                    u"ADC_Mode_SlowInterl"_s,
+                                    u"ADC_Mode_AlterTrig"_s};
+const QStringList kTriggerConstants = {
+    u"ADC_ExternalTrigConv_T1_CC1"_s,   u"ADC_ExternalTrigConv_T1_CC2"_s,
+    u"ADC_ExternalTrigConv_T1_CC3"_s,   u"ADC_ExternalTrigConv_T2_CC2"_s,
+    u"ADC_ExternalTrigConv_T3_TRGO"_s,  u"ADC_ExternalTrigConv_T4_CC4"_s,
+    u"ADC_ExternalTrigConv_Ext_IT11"_s, u"ADC_ExternalTrigConv_None"_s};
+
+bool isLineBreak(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\n':
+    case u'\r':
+    case u'\v':
+    case u'\f':
+    case 0x1c:
+    case 0x1d:
+    case 0x1e:
+    case 0x85:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A deterministic source of choices: the same seed gives the same run on every machine.
+class Dice {
+public:
+    explicit Dice(quint64 seed)
+        : m_engine(seed)
+    {
+    }
+    int below(int n) { return int(m_engine() % quint64(n)); }
+    bool percent(int p) { return below(100) < p; }
+    template <typename List> const auto &pick(const List &list)
+    {
+        return list[below(int(std::size(list)))];
+    }
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+QString chars(std::initializer_list<char16_t> units)
+{
+    QString text;
+    for (char16_t unit : units)
+        text += QChar(unit);
+    return text;
+}
+
+// Pieces of hostile and ordinary input a user may type or paste.
+const QStringList kPieces = {
+    u""_s,
+    u"1"_s,
+    u"16"_s,
+    u"17"_s,
+    u"0"_s,
+    u"-1"_s,
+    u"999999999999"_s,
+    u"abc"_s,
+    u"ADC2"_s,
+    u" "_s,
+    u"使能"_s,
+    u"不使能"_s,
+    u"独立模式"_s,
+    u"独立模式 "_s,
+    u"同步规则模式和快速交替模式"_s,
+    u"定时器3 的TRGO 作为转换外部触发"_s,
+    u"转换由软件而不是外部触发启动"_s,
+    u"ADC数据右对齐"_s,
+    u"ADC数据左对齐"_s,
+    u"\"); } /* */ int x = (\""_s,
+    u"%s%n%x"_s,
+    u"<b>粗体</b>&amp;"_s,
+    chars({0}),
+    chars({u'a', 0, u'b'}),
+    chars({1, 2, 3, 7, 8, 0x1b, 0x7f}),
+    chars({u'\t'}),
+    chars({0xd800}),
+    chars({0xdc00}),
+    chars({0xdbff, u'x'}),
+    chars({0xdc00, 0xd800}),
+    chars({0x200f}),
+    chars({0x202e, u'A', u'D', u'C', 0x202c}),
+    chars({0x061c}),
+    u"مرحبا"_s,
+    u"שלום"_s,
+    u"😀"_s,
+    u"👩‍💻"_s,
+    u"🇨🇳"_s,
+    u"👍🏽"_s,
+    chars({u'e', 0x0301, 0x0301, 0x0301}),
+    chars({0x200b, 0x200d, 0xfeff}),
+    chars({0x00a0}),
+    chars({0xfdd0}),
+    chars({0xfdd1}),
+    chars({0xfffe, 0xffff}),
+    u"\n"_s,
+    u"\r\n"_s,
+    u"\r"_s,
+    chars({0x2028}),
+    chars({0x2029}),
+    chars({0x85}),
+    chars({u'\v', u'\f'}),
+    u"ADC1\nADC2\n"_s,
+    u"第一行\r\n第二行\r\n第三行"_s,
+    u"\n\n\n"_s,
+};
+
+QString randomText(Dice &dice)
+{
+    if (dice.percent(2)) {
+        // 64 KiB of mixed text, lines and all; the cut may split a surrogate pair.
+        QString big;
+        big.reserve(65536 + 64);
+        while (big.size() < 65536)
+            big += dice.pick(kPieces);
+        big.truncate(65536);
+        return big;
+    }
+    QString text;
+    for (int n = dice.below(5); n >= 0; --n)
+        text += dice.pick(kPieces);
+    return text;
+}
+
+QString describe(const QString &text)
+{
+    QString shown;
+    for (QChar c : QStringView(text).left(24)) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            shown += c;
+        else
+            shown += u"\\u%1"_s.arg(c.unicode(), 4, 16, QChar(u'0'));
+    }
+    return u"%1 chars \"%2%3\""_s.arg(text.size()).arg(shown, text.size() > 24 ? u"…"_s : u""_s);
+}
+
+QString describeAll(const QStringList &texts)
+{
+    QStringList described;
+    for (const QString &text : texts)
+        described.append(describe(text));
+    return described.join(u", "_s);
+}
+
+// The window's seam, answering as the user of this run does: No to closing, OK to the help.
+class AnsweringBoxes final : public MessageBoxes {
+public:
+    int asked = 0;
+    MessageRequest last;
+
+    QMessageBox::StandardButton ask(QWidget *, const MessageRequest &request) override
+    {
+        ++asked;
+        last = request;
+        return request.buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
+};
+
+// What the user can see of the window, to tell which actions changed what.
+struct Snapshot {
+    QString selectedKey;
+    QString front;
+    QString code;
+    QString tips;
+    QList<bool> options;
+    QStringList lists;
+    bool operator==(const Snapshot &) const = default;
+};
+
+class RandomUser {
+public:
+    explicit RandomUser(quint64 seed)
+        : m_dice(seed)
+        , m_window(&m_boxes)
+        , m_trace(qEnvironmentVariableIntValue("PINWRIGHT_STRESS_TRACE") != 0)
+    {
+    }
+
+    void start();
+    void act(int index);
+    QStringList recentActions() const { return {m_recent.begin(), m_recent.end()}; }
+
+private:
+    void note(const QString &action);
+
+    // Actions.
+    void clickNode(QTreeWidgetItem *item);
+    void clickRandomNode();
+    void pressTreeKey();
+    void bringToFront(const QString &key);
+    void clickOption();
+    void editList();
+    void editShowcode();
+    void enterText(QWidget *target, const QString &text);
+    void pressEditingKey(QWidget *target);
+    void generate();
+    void copy();
+    void clickTips();
+    void requestClose();
+
+    // Checks.
+    Snapshot snapshot();
+    QString frameInFront() const;
+    QString topmostFrame() const;
+    bool optionOn(const QString &name) const;
+    void checkAlways();
+    void checkFragment();
+    void checkInitFragment(const QString &code);
+
+    Dice m_dice;
+    AnsweringBoxes m_boxes;
+    MainForm m_window;
+    bool m_trace;
+    QString m_expectedKey = u"ABOUT"_s;
+    QList<QTreeWidgetItem *> m_nodes;
+    QList<QRadioButton *> m_options;
+    QList<const QObject *> m_frames;
+    std::deque<QString> m_recent;
+};
+
+void RandomUser::start()
+{
+    m_window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_window));
+    m_window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
+
+    for (QTreeWidgetItemIterator it(m_window.treeView()); *it; ++it)
+        m_nodes.append(*it);
+    QCOMPARE(m_nodes.size(), 42);
+    m_options = m_window.findChildren<QRadioButton *>();
+    QCOMPARE(m_options.size(), 27);
+    for (const QString &key : kPanelKeys) {
+        auto *frame = m_window.findChild<QGroupBox *>(key, Qt::FindDirectChildrenOnly);
+        QVERIFY2(frame, qPrintable(key));
+        m_frames.append(frame);
+    }
+    checkAlways();
+}
+
+void RandomUser::note(const QString &action)
+{
+    if (m_trace)
+        qInfo("%s", qPrintable(action));
+    m_recent.push_back(action);
+    if (m_recent.size() > 12)
+        m_recent.pop_front();
+}
+
+void RandomUser::act(int index)
+{
+    note(u"#%1"_s.arg(index));
+    // Between two actions the window handles what is pending: layouts, repaints, deletions.
+    QCoreApplication::processEvents();
+    const int roll = m_dice.below(100);
+    if (roll < 20)
+        clickRandomNode();
+    else if (roll < 35)
+        pressTreeKey();
+    else if (roll < 50)
+        clickOption();
+    else if (roll < 65)
+        editList();
+    else if (roll < 75)
+        editShowcode();
+    else if (roll < 87)
+        generate();
+    else if (roll < 93)
+        copy();
+    else if (roll < 97)
+        clickTips();
+    else
+        requestClose();
+    if (!QTest::currentTestFailed())
+        checkAlways();
+}
+
+void RandomUser::clickNode(QTreeWidgetItem *item)
+{
+    LibraryTree *tree = m_window.treeView();
+    const QString key = LibraryTree::keyOf(item);
+    note(u"click node %1"_s.arg(key));
+    for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    tree->scrollToItem(item);
+    // Long names run past the viewport's right edge: click the part that shows.
+    const QRect shown = tree->visualItemRect(item).intersected(tree->viewport()->rect());
+    QVERIFY2(!shown.isEmpty() && tree->itemAt(shown.center()) == item, qPrintable(key));
+    const QPoint at = shown.center();
+
+    const Snapshot before = snapshot();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY2(tree->currentItem() == item, qPrintable(key));
+    if (kPanelKeys.contains(key))
+        m_expectedKey = key;
+    Snapshot after = snapshot();
+    QCOMPARE(after.selectedKey, m_expectedKey);
+    // A click moves the panel in front and nothing else.
+    after.selectedKey = before.selectedKey;
+    after.front = before.front;
+    QVERIFY2(after == before, qPrintable(key));
+}
+
+void RandomUser::clickRandomNode()
+{
+    clickNode(m_dice.pick(m_nodes));
+}
+
+void RandomUser::pressTreeKey()
+{
+    static const Qt::Key keys[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left,     Qt::Key_Right,
+                                   Qt::Key_Home, Qt::Key_End,  Qt::Key_PageDown, Qt::Key_PageUp};
+    LibraryTree *tree = m_window.treeView();
+    const Qt::Key key = m_dice.pick(keys);
+    note(u"tree key %1"_s.arg(QKeySequence(key).toString()));
+    const QTreeWidgetItem *current = tree->currentItem();
+    tree->setFocus();
+    const Snapshot before = snapshot();
+    QTest::keyClick(tree, key);
+    // The keyboard moving the current node counts as a click on it.
+    if (tree->currentItem() != current) {
+        const QString moved = LibraryTree::keyOf(tree->currentItem());
+        note(u"  now at %1"_s.arg(moved));
+        if (kPanelKeys.contains(moved))
+            m_expectedKey = moved;
+    }
+    Snapshot after = snapshot();
+    QCOMPARE(after.selectedKey, m_expectedKey);
+    after.selectedKey = before.selectedKey;
+    after.front = before.front;
+    QVERIFY(after == before);
+}
+
+// A user can only use what is visible: raise the panel through the tree first.
+void RandomUser::bringToFront(const QString &key)
+{
+    if (frameInFront() != key)
+        clickNode(m_window.treeView()->itemForKey(key));
+}
+
+void RandomUser::clickOption()
+{
+    if (!kPanelsWithOptions.contains(frameInFront()))
+        bringToFront(m_dice.pick(kPanelsWithOptions));
+    if (QTest::currentTestFailed())
+        return;
+    const QList<QRadioButton *> buttons =
+        m_window.panels().frame(frameInFront())->findChildren<QRadioButton *>();
+    QRadioButton *button = m_dice.pick(buttons);
+    note(u"click option %1"_s.arg(button->objectName()));
+
+    Snapshot before = snapshot();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    QVERIFY2(button->isChecked(), qPrintable(button->objectName()));
+    // Only the options of that one group may have changed.
+    Snapshot after = snapshot();
+    for (qsizetype i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->parent() == button->parent())
+            after.options[i] = before.options[i];
+    }
+    QVERIFY(after == before);
+}
+
+void RandomUser::editList()
+{
+    bringToFront(u"ADC2"_s);
+    if (QTest::currentTestFailed())
+        return;
+    const int index = m_dice.below(6);
+    QComboBox *list = m_window.panels().combo(index);
+    QLineEdit *field = list->lineEdit();
+    QTest::mouseClick(field, Qt::LeftButton, {},
+                      QPoint(m_dice.below(field->width()), field->height() / 2));
+
+    const Snapshot before = snapshot();
+    const int how = m_dice.below(10);
+    if (how < 2) {
+        const Qt::Key key = m_dice.percent(50) ? Qt::Key_Down : Qt::Key_Up;
+        note(u"list %1: key %2"_s.arg(index).arg(QKeySequence(key).toString()));
+        QTest::keyClick(list, key);
+    } else if (how < 4) {
+        note(u"list %1: editing key"_s.arg(index));
+        pressEditingKey(list);
+    } else {
+        if (m_dice.percent(50)) {
+            note(u"list %1: select all"_s.arg(index));
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        }
+        const QString text = randomText(m_dice);
+        note(u"list %1: enter %2"_s.arg(index).arg(describe(text)));
+        enterText(list, text);
+    }
+    if (QTest::currentTestFailed())
+        return;
+    // Typing into a list changes that list's text and nothing else.
+    Snapshot after = snapshot();
+    after.lists[index] = before.lists[index];
+    QVERIFY(after == before);
+}
+
+void RandomUser::editShowcode()
+{
+    CodeBox *code = m_window.showcode();
+    QWidget *area = code->viewport();
+    QTest::mouseClick(area, Qt::LeftButton, {},
+                      QPoint(m_dice.below(area->width()), m_dice.below(area->height())));
+
+    const Snapshot before = snapshot();
+    if (m_dice.percent(30)) {
+        note(u"showcode: editing key"_s);
+        pressEditingKey(code);
+    } else {
+        if (m_dice.percent(40)) {
+            note(u"showcode: select all"_s);
+            QTest::keyClick(code, Qt::Key_A, Qt::ControlModifier);
+        }
+        const QString text = randomText(m_dice);
+        note(u"showcode: enter %1"_s.arg(describe(text)));
+        enterText(code, text);
+    }
+    if (QTest::currentTestFailed())
+        return;
+    Snapshot after = snapshot();
+    after.code = before.code;
+    QVERIFY(after == before);
+}
+
+// Enters text the way a user can: key by key, as an input method commits it, or by pasting.
+void RandomUser::enterText(QWidget *target, const QString &text)
+{
+    const int how = text.size() > 64 ? 2 : m_dice.below(3);
+    if (how == 0) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == u'\n' || c == u'\r') {
+                QTest::keyClick(target, Qt::Key_Return);
+            } else if (c.unicode() > 0x20 && c.unicode() < 0x7f) {
+                QTest::keyClick(target, char(c.unicode()));
+            } else {
+                // One key per code point; a pair of surrogates travels in one event.
+                const qsizetype n =
+                    c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                        ? 2
+                        : 1;
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(i, n),
+                                    Qt::NoModifier);
+                i += n - 1;
+            }
+        }
+    } else if (how == 1) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(target, &commit);
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    }
+}
+
+void RandomUser::pressEditingKey(QWidget *target)
+{
+    struct Chord {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    static const Chord chords[] = {
+        {Qt::Key_Backspace, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Left, {}},
+        {Qt::Key_Right, {}},
+        {Qt::Key_Home, {}},
+        {Qt::Key_End, {}},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Left, Qt::ShiftModifier},
+        {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+        {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_C, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_End, Qt::ControlModifier},
+    };
+    const Chord &chord = m_dice.pick(chords);
+    note(u"  key %1"_s.arg(QKeySequence(chord.key | chord.modifiers).toString()));
+    QTest::keyClick(target, chord.key, chord.modifiers);
+}
+
+void RandomUser::generate()
+{
+    auto *button = m_window.findChild<QPushButton *>(u"buildcode"_s);
+    const Snapshot before = snapshot();
+    if (m_dice.percent(20)) {
+        note(u"generate (space on the focused button)"_s);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+    } else {
+        note(u"generate"_s);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCOMPARE(m_window.tips()->text(), u"生成代码成功"_s);
+    checkFragment();
+    if (QTest::currentTestFailed())
+        return;
+    // Generating writes showcode and the status line, and reads everything else.
+    Snapshot after = snapshot();
+    after.code = before.code;
+    after.tips = before.tips;
+    QVERIFY(after == before);
+}
+
+void RandomUser::copy()
+{
+    note(u"copy"_s);
+    const Snapshot before = snapshot();
+    QGuiApplication::clipboard()->setText(u"something else"_s);
+    QTest::mouseClick(m_window.findChild<QPushButton *>(u"copycode"_s), Qt::LeftButton);
+    QCOMPARE(m_window.tips()->text(), u"复制代码成功"_s);
+    // The clipboard takes showcode's text with its line breaks as plain LF.
+    const QString code = m_window.showcode()->text();
+    QString expected = code;
+    expected.replace(u"\r\n"_s, u"\n"_s);
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+    Snapshot after = snapshot();
+    after.tips = before.tips;
+    QVERIFY(after == before);
+}
+
+void RandomUser::clickTips()
+{
+    QLabel *tips = m_window.tips();
+    const QPoint at(m_dice.below(tips->width()), m_dice.below(tips->height()));
+    const bool left = m_dice.percent(85);
+    note(u"%1 click on Tips"_s.arg(left ? u"left"_s : u"right"_s));
+    const Snapshot before = snapshot();
+    const int asked = m_boxes.asked;
+    QTest::mouseClick(tips, left ? Qt::LeftButton : Qt::RightButton, {}, at);
+    if (left) {
+        QCOMPARE(m_boxes.asked, asked + 1);
+        QCOMPARE(m_boxes.last.text, kHelpText);
+        QCOMPARE(m_boxes.last.title, u"惊喜就是Help"_s);
+        QCOMPARE(m_boxes.last.icon, QMessageBox::NoIcon);
+        QCOMPARE(m_boxes.last.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    } else {
+        QCOMPARE(m_boxes.asked, asked);
+    }
+    QVERIFY(snapshot() == before);
+}
+
+void RandomUser::requestClose()
+{
+    note(u"close, answered No"_s);
+    const Snapshot before = snapshot();
+    const int asked = m_boxes.asked;
+    QVERIFY(!m_window.close());
+    QVERIFY(m_window.isVisible());
+    QCOMPARE(m_boxes.asked, asked + 1);
+    QCOMPARE(m_boxes.last.text, u"是否退出?"_s);
+    QCOMPARE(m_boxes.last.title, u"Pinwright"_s);
+    QCOMPARE(m_boxes.last.icon, QMessageBox::Information);
+    QCOMPARE(m_boxes.last.buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(snapshot() == before);
+}
+
+Snapshot RandomUser::snapshot()
+{
+    Snapshot s{m_window.adc().SelectedKey,
+               frameInFront(),
+               m_window.showcode()->text(),
+               m_window.tips()->text(),
+               {},
+               {}};
+    for (const QRadioButton *button : m_options)
+        s.options.append(button->isChecked());
+    for (int i = 0; i < 6; ++i)
+        s.lists.append(m_window.panels().combo(i)->lineEdit()->text());
+    return s;
+}
+
+// The panel the user sees: the frame drawn at the centre of the panels' rectangle.
+QString RandomUser::frameInFront() const
+{
+    QWidget *hit = m_window.childAt(kPanelCentre);
+    while (hit && hit->parentWidget() != &m_window)
+        hit = hit->parentWidget();
+    return hit ? hit->objectName() : QString();
+}
+
+// The panel last raised: the latest of the frames in the window's stacking order.
+QString RandomUser::topmostFrame() const
+{
+    QString top;
+    for (const QObject *child : m_window.children()) {
+        if (m_frames.contains(child))
+            top = child->objectName();
+    }
+    return top;
+}
+
+bool RandomUser::optionOn(const QString &name) const
+{
+    const auto *button = m_window.findChild<QRadioButton *>(name);
+    return button && button->isChecked();
+}
+
+void RandomUser::checkAlways()
+{
+    const QString key = m_window.adc().SelectedKey;
+    QVERIFY2(kPanelKeys.contains(key), qPrintable(key));
+    QCOMPARE(key, m_expectedKey);
+    QCOMPARE(frameInFront(), key);
+    QCOMPARE(topmostFrame(), key);
+    QVERIFY(m_window.isVisible());
+
+    QHash<const QObject *, int> selectedPerGroup;
+    for (const QRadioButton *button : m_options)
+        selectedPerGroup[button->parent()] += button->isChecked() ? 1 : 0;
+    QCOMPARE(selectedPerGroup.size(), 13);
+    for (auto it = selectedPerGroup.cbegin(); it != selectedPerGroup.cend(); ++it)
+        QVERIFY2(it.value() == 1, qPrintable(it.key()->objectName()));
+
+    for (int i = 0; i < 6; ++i) {
+        const QString text = m_window.panels().combo(i)->lineEdit()->text();
+        QVERIFY2(std::none_of(text.cbegin(), text.cend(), isLineBreak),
+                 qPrintable(u"list %1 holds %2"_s.arg(i).arg(describe(text))));
+    }
+}
+
+void RandomUser::checkFragment()
+{
+    const QString key = m_window.adc().SelectedKey;
+    const QString code = m_window.showcode()->text();
+    if (key == u"ABOUT"_s || key == u"ADC"_s) {
+        QCOMPARE(code, kFixedText);
+        return;
+    }
+    if (key == u"ADC2"_s) {
+        checkInitFragment(code);
+        return;
+    }
+    if (key == u"ADC3"_s) {
+        QCOMPARE(code, kStructInitText);
+        return;
+    }
+    for (const CallShape &shape : kCallShapes) {
+        if (shape.key != key)
+            continue;
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(shape.pattern));
+        const QRegularExpressionMatch match = pattern.match(code);
+        QVERIFY2(match.hasMatch(), qPrintable(u"%1: %2"_s.arg(key, describe(code))));
+        QCOMPARE(match.captured(u"adc"), optionOn(shape.adcOption) ? u"ADC1"_s : u"ADC2"_s);
+        if (!shape.stateOption.isEmpty()) {
+            const QString state = optionOn(shape.stateOption) ? u"ENABLE"_s : u"DISABLE"_s;
+            QCOMPARE(match.captured(u"state"), state);
+        }
+        if (key == u"ADC4"_s) {
+            QCOMPARE(match.captured(u"comment"),
+                     optionOn(u"ADC4_option3"_s) ? u"Enable"_s : u"Disable"_s);
+        }
+        if (key == u"ADC6"_s) {
+            const QString source = optionOn(u"ADC6_option3"_s)   ? u"ADC_IT_EOC"_s
+                                   : optionOn(u"ADC6_option4"_s) ? u"ADC_IT_AWD"_s
+                                                                 : u"ADC_IT_JEOC"_s;
+            QCOMPARE(match.captured(u"source"), source);
+        }
+        return;
+    }
+    QFAIL(qPrintable(u"no fragment shape for key "_s + key));
+}
+
+// Nine lines, each ending CR LF. The lists' texts reach lines 3 to 8: a two-way list gives one
+// of its two values, lines 3 and 6 a library constant or the text itself, line 8 the text as typed.
+void RandomUser::checkInitFragment(const QString &code)
+{
+    QStringList list;
+    for (int i = 0; i < 6; ++i)
+        list.append(m_window.panels().combo(i)->lineEdit()->text());
+    const QStringList lines = code.split(u"\r\n"_s);
+    QVERIFY2(lines.size() == 10 && lines.last().isEmpty(),
+             qPrintable(
+                 u"%1 line breaks; lists hold %2"_s.arg(lines.size() - 1).arg(describeAll(list))));
+    for (const QString &line : lines)
+        QVERIFY2(std::none_of(line.cbegin(), line.cend(), isLineBreak), qPrintable(line));
+
+    QCOMPARE(lines[0], u"/* Initialize the ADCx according to the ADC_InitStructure members */"_s);
+    QCOMPARE(lines[1], u"ADC_InitTypeDef ADC_InitStructure;"_s);
+    const auto value = [&lines](int line, const QString &prefix) {
+        const QString &text = lines[line];
+        return text.startsWith(prefix) && text.endsWith(u';')
+                   ? text.mid(prefix.size(), text.size() - prefix.size() - 1)
+                   : u"<malformed: %1>"_s.arg(text);
+    };
+    const QString mode = value(2, u"ADC_InitStructure.ADC_Mode = "_s);
+    QVERIFY2(kModeConstants.contains(mode) || mode == list[0],
+             qPrintable(describe(mode) + u" from "_s + describe(list[0])));
+    QCOMPARE(value(3, u"ADC_InitStructure.ADC_ScanConvMode = "_s),
+             list[1] == u"不使能"_s ? u"DISABLE"_s : u"ENABLE"_s);
+    QCOMPARE(value(4, u"ADC_InitStructure.ADC_ContinuousConvMode = "_s),
+             list[2] == u"使能"_s ? u"ENABLE"_s : u"DISABLE"_s);
+    const QString trigger = value(5, u"ADC_InitStructure.ADC_ExternalTrigConv = "_s);
+    QVERIFY2(kTriggerConstants.contains(trigger) || trigger == list[3] || trigger == u"ENABLE"_s
+                 || trigger == u"DISABLE"_s,
+             qPrintable(describe(trigger) + u" from "_s + describe(list[3])));
+    QCOMPARE(value(6, u"ADC_InitStructure.ADC_DataAlign = "_s),
+             list[4] == u"ADC数据右对齐"_s ? u"ADC_DataAlign_Right"_s : u"ADC_DataAlign_Left"_s);
+    QCOMPARE(value(7, u"ADC_InitStructure.ADC_NbrOfChannel = "_s), list[5]);
+    QCOMPARE(lines[8], optionOn(u"ADC2_option1"_s) ? u"ADC_Init(ADC1,&ADC_InitStructure);"_s
+                                                   : u"ADC_Init(ADC2,&ADC_InitStructure);"_s);
+}
+
+} // namespace
+
+class TestRandomUser : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void randomUser();
+};
+
+void TestRandomUser::randomUser()
+{
+    bool seeded = false;
+    quint64 seed = qEnvironmentVariable("PINWRIGHT_STRESS_SEED").toULongLong(&seeded);
+    if (!seeded)
+        seed = QRandomGenerator::system()->generate64();
+    bool counted = false;
+    int actions = qEnvironmentVariableIntValue("PINWRIGHT_STRESS_ACTIONS", &counted);
+    if (!counted)
+        actions = PINWRIGHT_STRESS_DEFAULT_ACTIONS;
+    qInfo("random user: %d actions, seed %llu (replay with PINWRIGHT_STRESS_SEED=%llu)", actions,
+          seed, seed);
+
+    RandomUser user(seed);
+    user.start();
+    if (QTest::currentTestFailed())
+        return;
+    for (int i = 0; i < actions; ++i) {
+        user.act(i);
+        if (QTest::currentTestFailed()) {
+            qWarning("random user failed at action %d; replay with PINWRIGHT_STRESS_SEED=%llu\n"
+                     "last actions:\n  %s",
+                     i, seed, qPrintable(user.recentActions().join(u"\n  "_s)));
+            return;
+        }
+    }
+}
+
+QTEST_MAIN(TestRandomUser)
+#include "tst_randomuser.moc"
