@@ -28,6 +28,7 @@ private Q_SLOTS:
     void frontFrameCoversTheOthers();
     void aboutPictureUnderCredit();
     void accessibleNames();
+    void panelsMadeLateBehaveAsFromTheStart();
 };
 
 void TestPanels::trickyTexts_data()
@@ -92,6 +93,7 @@ void TestPanels::frameCaptions()
 void TestPanels::firstOptionOfEveryGroupAtStart()
 {
     WindowDriver user;
+    user.window->panels().buildAll();
     int groups = 0;
     for (QGroupBox *group : user.window->findChildren<QGroupBox *>()) {
         const QList<QRadioButton *> options =
@@ -146,6 +148,7 @@ void TestPanels::choicesSurviveOtherPanels()
 void TestPanels::listsStartEmpty()
 {
     WindowDriver user;
+    user.window->panels().buildAll();
     const QList<QComboBox *> lists = user.window->findChildren<QComboBox *>(u"ADC2_combo"_s);
     QCOMPARE(lists.size(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -319,6 +322,34 @@ void TestPanels::accessibleNames()
     QCOMPARE(user.list(2)->accessibleName(), u"ADC_ContinuousConvMode"_s);
     QCOMPARE(user.find<QGroupBox>(u"ADC3"_s)->accessibleName(), u"ADC_StructInit"_s);
     QVERIFY(!user.find<QGroupBox>(u"ABOUT"_s)->accessibleName().isEmpty());
+}
+
+void TestPanels::panelsMadeLateBehaveAsFromTheStart()
+{
+    WindowDriver user;
+    // Only the panel in front is made at start.
+    QVERIFY(!user.window->findChild<QRadioButton *>(u"ADC6_option1"_s));
+
+    // A generator reading a panel that was never shown finds it in its initial state.
+    user.window->adc().SelectedKey = u"ADC6"_s;
+    user.generate();
+    QCOMPARE(user.code(),
+             u"/* ADC1 interrupts config*/\r\nADC_ITConfig(ADC1,ADC_IT_EOC,ENABLE);"_s);
+
+    // A panel made while the window is shown shows its controls, and they come after the tree
+    // and before the code box in the tab order.
+    user.clickNode(u"ADC4"_s);
+    auto *first = user.window->findChild<QRadioButton *>(u"ADC4_option1"_s);
+    QVERIFY(first && first->isVisible());
+    QStringList between; // what Tab reaches after the tree and before the code box
+    for (QWidget *w = user.tree()->nextInFocusChain(); w != user.window->showcode();
+         w = w->nextInFocusChain()) {
+        QVERIFY(w != user.tree());
+        if (!user.tree()->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+            between << w->objectName();
+    }
+    for (const char *name : {"ADC4_option1", "ADC4_option4", "ADC6_option7"})
+        QVERIFY2(between.contains(QString::fromLatin1(name)), qPrintable(between.join(u' ')));
 }
 
 QTEST_MAIN(TestPanels)

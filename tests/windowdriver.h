@@ -47,8 +47,12 @@ public:
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
     }
 
+    // Panels are made when first raised; a test may look at any of them before that.
     template <typename W> W *find(const QString &name) const
     {
+        if (W *widget = window->findChild<W *>(name))
+            return widget;
+        window->panels().buildAll();
         return window->findChild<W *>(name);
     }
 

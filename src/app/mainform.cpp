@@ -98,7 +98,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     m_tree->setObjectName(u"TreeView"_s);
     m_tree->setGeometry(toPixels(kTreeRect));
 
-    m_panels = std::make_unique<PanelStack>(this);
+    m_panels = std::make_unique<PanelStack>(this, m_tree);
     m_adc = std::make_unique<ADC>(*m_panels);
 
     m_showcode = new CodeBox(this);

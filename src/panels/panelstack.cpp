@@ -62,8 +62,11 @@ QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
 
 } // namespace
 
-PanelStack::PanelStack(QWidget *window)
+PanelStack::PanelStack(QWidget *window, QWidget *tabBefore)
+    : m_lastInTabOrder(tabBefore)
 {
+    // The frames all exist from the start; what they hold is made when a panel is first
+    // raised or read, so that opening the window builds only the panel in front.
     for (std::size_t p = 0; p < kPanels.size(); ++p) {
         const PanelSpec &panel = kPanels[p];
         auto *frame = new Frame(qs(panel.caption), window);
@@ -73,38 +76,69 @@ PanelStack::PanelStack(QWidget *window)
         // Frames stack on one another: the one in front must cover the others completely.
         frame->setAutoFillBackground(true);
         m_frames[p] = frame;
+    }
+}
 
-        if (panel.hasPicture) {
-            auto *picture = new Picture(QString::fromLatin1(kPictureResource), frame);
-            picture->setObjectName(u"Image1"_s);
-            picture->setGeometry(toPixels(kPictureRect));
+void PanelStack::ensureBuilt(int index) const
+{
+    if (index < 0 || m_built[std::size_t(index)])
+        return;
+    m_built[std::size_t(index)] = true;
+    const PanelSpec &panel = kPanels[std::size_t(index)];
+    QGroupBox *frame = m_frames[std::size_t(index)];
+
+    if (panel.hasPicture) {
+        auto *picture = new Picture(QString::fromLatin1(kPictureResource), frame);
+        picture->setObjectName(u"Image1"_s);
+        picture->setGeometry(toPixels(kPictureRect));
+    }
+    for (const LabelSpec &label : panel.labels)
+        addLabel(frame, label);
+
+    for (const GroupSpec &groupSpec : panel.groups) {
+        auto *group = new Frame(qs(groupSpec.caption), frame);
+        group->setObjectName(qs(groupSpec.name));
+        group->setGeometry(toPixels(groupSpec.at));
+        for (const LabelSpec &label : groupSpec.labels)
+            addLabel(group, label);
+        bool first = true;
+        for (const OptionSpec &option : groupSpec.options) {
+            // Option buttons with one parent exclude one another: one radio group per frame.
+            auto *button = new QRadioButton(qs(option.caption), group);
+            button->setObjectName(qs(option.name));
+            button->setAccessibleName(qs(option.caption));
+            button->setGeometry(toPixels(option.at));
+            button->setChecked(first);
+            first = false;
+            m_options.insert(button->objectName(), button);
         }
-        for (const LabelSpec &label : panel.labels)
-            addLabel(frame, label);
-
-        for (const GroupSpec &groupSpec : panel.groups) {
-            auto *group = new Frame(qs(groupSpec.caption), frame);
-            group->setObjectName(qs(groupSpec.name));
-            group->setGeometry(toPixels(groupSpec.at));
-            for (const LabelSpec &label : groupSpec.labels)
-                addLabel(group, label);
-            bool first = true;
-            for (const OptionSpec &option : groupSpec.options) {
-                // Option buttons with one parent exclude one another: one radio group per frame.
-                auto *button = new QRadioButton(qs(option.caption), group);
-                button->setObjectName(qs(option.name));
-                button->setAccessibleName(qs(option.caption));
-                button->setGeometry(toPixels(option.at));
-                button->setChecked(first);
-                first = false;
-                m_options.insert(button->objectName(), button);
-            }
-            if (groupSpec.holdsLists) {
-                for (std::size_t i = 0; i < InitTables::kLists.size(); ++i)
-                    m_combos[i] = addList(group, InitTables::kLists[i], int(i));
-            }
+        if (groupSpec.holdsLists) {
+            for (std::size_t i = 0; i < InitTables::kLists.size(); ++i)
+                m_combos[i] = addList(group, InitTables::kLists[i], int(i));
         }
     }
+
+    // Widgets made inside a window that is already shown stay hidden until shown themselves.
+    if (frame->isVisible()) {
+        for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            child->show();
+    }
+    // The panel's controls take their place in the tab order after those built before them,
+    // ahead of the code box, rather than at the end of the window's chain.
+    if (m_lastInTabOrder) {
+        for (QWidget *widget : frame->findChildren<QWidget *>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy())
+                continue;
+            QWidget::setTabOrder(m_lastInTabOrder, widget);
+            m_lastInTabOrder = widget;
+        }
+    }
+}
+
+void PanelStack::buildAll() const
+{
+    for (int i = 0; i < int(kPanels.size()); ++i)
+        ensureBuilt(i);
 }
 
 QGroupBox *PanelStack::frame(QStringView key) const
@@ -115,17 +149,27 @@ QGroupBox *PanelStack::frame(QStringView key) const
 
 void PanelStack::bringToFront(QStringView key)
 {
-    if (QGroupBox *f = frame(key))
-        f->raise();
+    const int index = panelIndex(key);
+    if (index < 0)
+        return;
+    ensureBuilt(index);
+    m_frames[std::size_t(index)]->raise();
 }
 
 QComboBox *PanelStack::combo(int index) const
 {
-    return index >= 0 && index < int(m_combos.size()) ? m_combos[std::size_t(index)] : nullptr;
+    if (index < 0 || index >= int(m_combos.size()))
+        return nullptr;
+    ensureBuilt(panelIndex(u"ADC2"));
+    return m_combos[std::size_t(index)];
 }
 
 bool PanelStack::isSelected(QStringView option) const
 {
+    // An option's name begins with its panel's key: "ADC6_option3".
+    const qsizetype end = option.indexOf(u"_option");
+    if (end > 0)
+        ensureBuilt(panelIndex(option.left(end)));
     const QRadioButton *button = m_options.value(option.toString());
     return button && button->isChecked();
 }

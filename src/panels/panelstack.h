@@ -1,6 +1,10 @@
 // The twelve panels as widgets. PanelStack builds them from kPanels on the main window, all at the
 // same rectangle, and brings one to the front on request; nothing else ever moves, hides or
 // resets them. It also answers the generators' questions about the panels' controls.
+//
+// A panel's contents are made the first time it is raised or read. Until then it is in its
+// initial state by definition, so making it later changes nothing the user or a generator can
+// tell, and opening the window costs only the panel in front.
 #pragma once
 
 #include <array>
@@ -17,7 +21,8 @@ class QWidget;
 
 class PanelStack final : public PanelState {
 public:
-    explicit PanelStack(QWidget *window);
+    // Panels' controls join the tab order after `tabBefore` (the tree), in panel order of making.
+    PanelStack(QWidget *window, QWidget *tabBefore);
 
     QGroupBox *frame(QStringView key) const;
     // Raises the frame of that key to the front of its siblings.
@@ -25,11 +30,19 @@ public:
 
     QComboBox *combo(int index) const; // ADC2_combo(index)
 
+    // Makes every panel's contents now (for tools that walk all widgets).
+    void buildAll() const;
+
     bool isSelected(QStringView option) const override;
     QString comboText(int index) const override;
 
 private:
+    void ensureBuilt(int index) const;
+
     std::array<QGroupBox *, 12> m_frames{};
-    std::array<QComboBox *, 6> m_combos{};
-    QHash<QString, QRadioButton *> m_options;
+    // Made on demand, also from the const queries of the generators.
+    mutable std::array<bool, 12> m_built{};
+    mutable std::array<QComboBox *, 6> m_combos{};
+    mutable QHash<QString, QRadioButton *> m_options;
+    mutable QWidget *m_lastInTabOrder = nullptr;
 };
