@@ -127,7 +127,9 @@ void PanelStack::ensureBuilt(int index) const
     // ahead of the code box, rather than at the end of the window's chain.
     if (m_lastInTabOrder) {
         for (QWidget *widget : frame->findChildren<QWidget *>()) {
-            if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy())
+            // Popups of the lists are windows of their own, and a list passes its focus on.
+            if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy()
+                || widget->window() != frame->window())
                 continue;
             QWidget::setTabOrder(m_lastInTabOrder, widget);
             m_lastInTabOrder = widget;
