@@ -27,13 +27,9 @@ QSize Picture::sourceSize() const
 
 void Picture::paintEvent(QPaintEvent *)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize device = (QSizeF(size()) * ratio).toSize();
-    if (m_scaled.size() != device) {
-        m_scaled = readImage(m_resource, "jpeg", device);
-        m_scaled.setDevicePixelRatio(ratio);
-    }
+    if (m_image.isNull())
+        m_image = readImage(m_resource, "jpeg");
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_scaled);
+    painter.drawImage(rect(), m_image);
 }

@@ -1,6 +1,5 @@
 // Image1 of the About panel: a picture stretched to fill the box, neither clipped nor shown at
-// its own size. The JPEG is decoded straight to the box's size in device pixels, when the box is
-// first painted, rather than at full size and then scaled.
+// its own size. The JPEG is decoded when the box is first painted, and stretched as it is drawn.
 #pragma once
 
 #include <QImage>
@@ -19,7 +18,7 @@ protected:
 
 private:
     QString m_resource;
-    QImage m_scaled;
+    QImage m_image;
 };
 
 // Reads an image of a known format without asking every image plugin whether it can.
