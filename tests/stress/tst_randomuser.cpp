@@ -22,13 +22,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <random>
 
 #include "app/codebox.h"
 #include "app/mainform.h"
 #include "app/messages.h"
-#include "panels/panelstack.h"
 #include "tree/librarytree.h"
 
 #ifndef PINWRIGHT_STRESS_DEFAULT_ACTIONS
@@ -43,6 +43,22 @@ const QStringList kPanelKeys = {u"ABOUT"_s, u"ADC"_s,  u"ADC1"_s, u"ADC2"_s, u"A
                                 u"ADC5"_s,  u"ADC6"_s, u"ADC7"_s, u"ADC8"_s, u"ADC9"_s, u"ADC10"_s};
 const QStringList kPanelsWithOptions = {u"ADC1"_s, u"ADC2"_s, u"ADC4"_s, u"ADC5"_s, u"ADC6"_s,
                                         u"ADC7"_s, u"ADC8"_s, u"ADC9"_s, u"ADC10"_s};
+
+// The option buttons, group by group. A panel's controls may be made only when it is first
+// raised; until then every group is as the window opens, with its first option selected.
+const QList<QStringList> kOptionGroups = {{u"ADC1_option1"_s, u"ADC1_option2"_s},
+                                          {u"ADC2_option1"_s, u"ADC2_option2"_s},
+                                          {u"ADC4_option1"_s, u"ADC4_option2"_s},
+                                          {u"ADC4_option3"_s, u"ADC4_option4"_s},
+                                          {u"ADC5_option1"_s, u"ADC5_option2"_s},
+                                          {u"ADC5_option3"_s, u"ADC5_option4"_s},
+                                          {u"ADC6_option1"_s, u"ADC6_option2"_s},
+                                          {u"ADC6_option3"_s, u"ADC6_option4"_s, u"ADC6_option5"_s},
+                                          {u"ADC6_option6"_s, u"ADC6_option7"_s},
+                                          {u"ADC7_option1"_s, u"ADC7_option2"_s},
+                                          {u"ADC8_option1"_s, u"ADC8_option2"_s},
+                                          {u"ADC9_option1"_s, u"ADC9_option2"_s},
+                                          {u"ADC10_option1"_s, u"ADC10_option2"_s}};
 
 // The centre of the panels' common rectangle (2640, 240, 7935, 5055 twips) in pixels.
 constexpr QPoint kPanelCentre{176 + 264, 16 + 168};
@@ -326,7 +342,11 @@ private:
     Snapshot snapshot();
     QString frameInFront() const;
     QString topmostFrame() const;
-    bool optionOn(const QString &name) const;
+    QRadioButton *option(const QString &name);
+    QComboBox *list(int index);
+    QString listText(int index);
+    bool optionOn(int group, int position);
+    bool optionOn(const QString &name);
     void checkAlways();
     void checkFragment();
     void checkInitFragment(const QString &code);
@@ -337,8 +357,9 @@ private:
     bool m_trace;
     QString m_expectedKey = u"ABOUT"_s;
     QList<QTreeWidgetItem *> m_nodes;
-    QList<QRadioButton *> m_options;
-    QList<const QObject *> m_frames;
+    QList<const QObject *> m_frames; // in the order of kPanelKeys
+    QHash<QString, QRadioButton *> m_options;
+    std::array<QComboBox *, 6> m_lists{};
     std::deque<QString> m_recent;
 };
 
@@ -352,8 +373,6 @@ void RandomUser::start()
     for (QTreeWidgetItemIterator it(m_window.treeView()); *it; ++it)
         m_nodes.append(*it);
     QCOMPARE(m_nodes.size(), 42);
-    m_options = m_window.findChildren<QRadioButton *>();
-    QCOMPARE(m_options.size(), 27);
     for (const QString &key : kPanelKeys) {
         auto *frame = m_window.findChild<QGroupBox *>(key, Qt::FindDirectChildrenOnly);
         QVERIFY2(frame, qPrintable(key));
@@ -468,9 +487,14 @@ void RandomUser::clickOption()
         bringToFront(m_dice.pick(kPanelsWithOptions));
     if (QTest::currentTestFailed())
         return;
-    const QList<QRadioButton *> buttons =
-        m_window.panels().frame(frameInFront())->findChildren<QRadioButton *>();
-    QRadioButton *button = m_dice.pick(buttons);
+    const QString front = frameInFront();
+    QStringList names;
+    for (const QStringList &group : kOptionGroups) {
+        if (group.first().startsWith(front + u"_option"_s))
+            names += group;
+    }
+    QRadioButton *button = option(m_dice.pick(names));
+    QVERIFY2(button, qPrintable(front));
     note(u"click option %1"_s.arg(button->objectName()));
 
     Snapshot before = snapshot();
@@ -478,9 +502,12 @@ void RandomUser::clickOption()
     QVERIFY2(button->isChecked(), qPrintable(button->objectName()));
     // Only the options of that one group may have changed.
     Snapshot after = snapshot();
-    for (qsizetype i = 0; i < m_options.size(); ++i) {
-        if (m_options[i]->parent() == button->parent())
-            after.options[i] = before.options[i];
+    qsizetype i = 0;
+    for (const QStringList &group : kOptionGroups) {
+        for (qsizetype end = i + group.size(); i < end; ++i) {
+            if (group.contains(button->objectName()))
+                after.options[i] = before.options[i];
+        }
     }
     QVERIFY(after == before);
 }
@@ -491,8 +518,9 @@ void RandomUser::editList()
     if (QTest::currentTestFailed())
         return;
     const int index = m_dice.below(6);
-    QComboBox *list = m_window.panels().combo(index);
-    QLineEdit *field = list->lineEdit();
+    QComboBox *combo = list(index);
+    QVERIFY2(combo, "the lists of ADC2 are there once it is in front");
+    QLineEdit *field = combo->lineEdit();
     QTest::mouseClick(field, Qt::LeftButton, {},
                       QPoint(m_dice.below(field->width()), field->height() / 2));
 
@@ -501,18 +529,18 @@ void RandomUser::editList()
     if (how < 2) {
         const Qt::Key key = m_dice.percent(50) ? Qt::Key_Down : Qt::Key_Up;
         note(u"list %1: key %2"_s.arg(index).arg(QKeySequence(key).toString()));
-        QTest::keyClick(list, key);
+        QTest::keyClick(combo, key);
     } else if (how < 4) {
         note(u"list %1: editing key"_s.arg(index));
-        pressEditingKey(list);
+        pressEditingKey(combo);
     } else {
         if (m_dice.percent(50)) {
             note(u"list %1: select all"_s.arg(index));
-            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);
         }
         const QString text = randomText(m_dice);
         note(u"list %1: enter %2"_s.arg(index).arg(describe(text)));
-        enterText(list, text);
+        enterText(combo, text);
     }
     if (QTest::currentTestFailed())
         return;
@@ -692,10 +720,12 @@ Snapshot RandomUser::snapshot()
                m_window.tips()->text(),
                {},
                {}};
-    for (const QRadioButton *button : m_options)
-        s.options.append(button->isChecked());
+    for (int g = 0; g < kOptionGroups.size(); ++g) {
+        for (int o = 0; o < kOptionGroups[g].size(); ++o)
+            s.options.append(optionOn(g, o));
+    }
     for (int i = 0; i < 6; ++i)
-        s.lists.append(m_window.panels().combo(i)->lineEdit()->text());
+        s.lists.append(listText(i));
     return s;
 }
 
@@ -719,10 +749,51 @@ QString RandomUser::topmostFrame() const
     return top;
 }
 
-bool RandomUser::optionOn(const QString &name) const
+// The option button of that name once its panel has been made, else null. Looks only into its
+// own panel, and never makes one: that is the user's doing.
+QRadioButton *RandomUser::option(const QString &name)
 {
-    const auto *button = m_window.findChild<QRadioButton *>(name);
-    return button && button->isChecked();
+    QRadioButton *&known = m_options[name];
+    if (!known) {
+        const QString key = name.left(name.indexOf(u"_option"_s));
+        known = m_frames[kPanelKeys.indexOf(key)]->findChild<QRadioButton *>(name);
+    }
+    return known;
+}
+
+bool RandomUser::optionOn(int group, int position)
+{
+    const QRadioButton *button = option(kOptionGroups[group][position]);
+    return button ? button->isChecked() : position == 0;
+}
+
+bool RandomUser::optionOn(const QString &name)
+{
+    for (int g = 0; g < kOptionGroups.size(); ++g) {
+        if (const int o = int(kOptionGroups[g].indexOf(name)); o >= 0)
+            return optionOn(g, o);
+    }
+    return false;
+}
+
+QComboBox *RandomUser::list(int index)
+{
+    if (!m_lists[std::size_t(index)]) {
+        const QObject *panel = m_frames[kPanelKeys.indexOf(u"ADC2"_s)];
+        for (QComboBox *combo : panel->findChildren<QComboBox *>(u"ADC2_combo"_s)) {
+            const int at = combo->property("index").toInt();
+            if (at >= 0 && at < 6)
+                m_lists[std::size_t(at)] = combo;
+        }
+    }
+    return m_lists[std::size_t(index)];
+}
+
+// A list not made yet is as the window opens: empty.
+QString RandomUser::listText(int index)
+{
+    const QComboBox *combo = list(index);
+    return combo ? combo->lineEdit()->text() : QString();
 }
 
 void RandomUser::checkAlways()
@@ -734,15 +805,15 @@ void RandomUser::checkAlways()
     QCOMPARE(topmostFrame(), key);
     QVERIFY(m_window.isVisible());
 
-    QHash<const QObject *, int> selectedPerGroup;
-    for (const QRadioButton *button : m_options)
-        selectedPerGroup[button->parent()] += button->isChecked() ? 1 : 0;
-    QCOMPARE(selectedPerGroup.size(), 13);
-    for (auto it = selectedPerGroup.cbegin(); it != selectedPerGroup.cend(); ++it)
-        QVERIFY2(it.value() == 1, qPrintable(it.key()->objectName()));
+    for (int g = 0; g < kOptionGroups.size(); ++g) {
+        int selected = 0;
+        for (int o = 0; o < kOptionGroups[g].size(); ++o)
+            selected += optionOn(g, o) ? 1 : 0;
+        QVERIFY2(selected == 1, qPrintable(kOptionGroups[g].join(u", "_s)));
+    }
 
     for (int i = 0; i < 6; ++i) {
-        const QString text = m_window.panels().combo(i)->lineEdit()->text();
+        const QString text = listText(i);
         QVERIFY2(std::none_of(text.cbegin(), text.cend(), isLineBreak),
                  qPrintable(u"list %1 holds %2"_s.arg(i).arg(describe(text))));
     }
@@ -796,7 +867,7 @@ void RandomUser::checkInitFragment(const QString &code)
 {
     QStringList list;
     for (int i = 0; i < 6; ++i)
-        list.append(m_window.panels().combo(i)->lineEdit()->text());
+        list.append(listText(i));
     const QStringList lines = code.split(u"\r\n"_s);
     QVERIFY2(lines.size() == 10 && lines.last().isEmpty(),
              qPrintable(
