@@ -291,7 +291,7 @@ void TestMainForm::showcodeKeepsTypedTextAndHasNoScrollBars()
     QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 
     // Text round-trips: CR LF in, CR LF out, whatever the lines hold.
-    const QString odd = u"a\r\n\r\n\tb \r\nc"_s;
+    const QString odd = u"a\r\n\r\n\tb\u00a0 \r\nc"_s;
     box->setText(odd);
     QCOMPARE(box->text(), odd);
 

@@ -242,6 +242,7 @@ void TestPanels::keepFirstLine_data()
     QTest::newRow("lone CR") << u"a\rb"_s << 3 << u"a"_s << 1;
     QTest::newRow("paragraph separator") << u"a\u2029b"_s << 3 << u"a"_s << 1;
     QTest::newRow("line separator") << u"a\u2028b"_s << 3 << u"a"_s << 1;
+    QTest::newRow("frame mark") << u"a\ufdd0b"_s << 3 << u"a"_s << 1;
     QTest::newRow("break after cursor") << u"ab\nc"_s << 1 << u"ab"_s << 1;
     QTest::newRow("tab stays") << u"a\tb"_s << 3 << u"a\tb"_s << 3;
     QTest::newRow("NUL stays") << QString(u"a\0b"_s) << 3 << QString(u"a\0b"_s) << 3;

@@ -14,7 +14,7 @@ CodeBox::CodeBox(QWidget *parent)
 
 QString CodeBox::text() const
 {
-    return toPlainText().replace(u'\n', u"\r\n"_s);
+    return textForClipboard().replace(u'\n', u"\r\n"_s);
 }
 
 void CodeBox::setText(const QString &text)
@@ -25,5 +25,11 @@ void CodeBox::setText(const QString &text)
 
 QString CodeBox::textForClipboard() const
 {
-    return toPlainText();
+    // toPlainText() would also turn no-break spaces into plain ones.
+    QString text = document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
 }

@@ -17,6 +17,8 @@ bool isLineBreak(QChar c)
     case 0x85:
     case 0x2028:
     case 0x2029:
+    case 0xfdd0: // the text box takes these two as frame breaks, that is, as line breaks
+    case 0xfdd1:
         return true;
     default:
         return false;
