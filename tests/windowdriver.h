@@ -66,7 +66,11 @@ public:
         for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
             p->setExpanded(true);
         tree()->scrollToItem(item);
-        const QPoint at = tree()->visualItemRect(item).center();
+        QCoreApplication::processEvents(); // let the tree lay out what was expanded
+        // Where the row is visible: long names reach past the viewport's right edge.
+        const QRect row = tree()->visualItemRect(item) & tree()->viewport()->rect();
+        QVERIFY2(!row.isEmpty(), qPrintable(key));
+        const QPoint at = row.center();
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
     }
 
