@@ -10,8 +10,9 @@ class Frame final : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
 
-    QRect captionRect() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect captionRect() const;
 };

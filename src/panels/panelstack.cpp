@@ -143,12 +143,6 @@ void PanelStack::buildAll() const
         ensureBuilt(i);
 }
 
-QGroupBox *PanelStack::frame(QStringView key) const
-{
-    const int index = panelIndex(key);
-    return index < 0 ? nullptr : m_frames[std::size_t(index)];
-}
-
 void PanelStack::bringToFront(QStringView key)
 {
     const int index = panelIndex(key);

@@ -24,7 +24,6 @@ public:
     // Panels' controls join the tab order after `tabBefore` (the tree), in panel order of making.
     PanelStack(QWidget *window, QWidget *tabBefore);
 
-    QGroupBox *frame(QStringView key) const;
     // Raises the frame of that key to the front of its siblings.
     void bringToFront(QStringView key);
 
