@@ -2,11 +2,9 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
-#include <QValidator>
 
 #include "panels/fonts.h"
 #include "panels/frame.h"
