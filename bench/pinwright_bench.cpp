@@ -24,10 +24,11 @@
 #include "app/application.h"
 #include "app/codebox.h"
 #include "app/mainform.h"
+#include "model/layout.h"
+#include "model/paneltables.h"
+#include "model/text.h"
 #include "panels/fonts.h"
-#include "panels/layout.h"
 #include "panels/panelstack.h"
-#include "panels/paneltables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -135,8 +136,9 @@ int press(int rounds)
 
     std::printf("key      press us  update us  ratio\n");
     double worst = 0;
-    for (std::u16string_view key : kPanelKeys) {
-        window.TreeView_NodeClick(qs(key));
+    for (const PanelEntry &entry : kPanelRegistry) {
+        const QString key = entry.key().toString();
+        window.TreeView_NodeClick(key);
         if (key == u"ADC2") {
             for (int i = 0; i < 6; ++i) {
                 if (QComboBox *list = window.panels().combo(i))
@@ -158,7 +160,7 @@ int press(int rounds)
         const double pressUs = median(pressSamples);
         const double updateUs = median(updateSamples);
         worst = std::max(worst, pressUs / updateUs);
-        std::printf("%-7s %9.1f %10.1f %6.3f\n", qPrintable(qs(key)), pressUs, updateUs,
+        std::printf("%-7s %9.1f %10.1f %6.3f\n", qPrintable(key), pressUs, updateUs,
                     pressUs / updateUs);
     }
     std::printf("largest ratio %.3f\n", worst);

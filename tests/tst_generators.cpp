@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "codegen/adc.h"
-#include "panels/paneltables.h"
-#include "tree/nodetable.h"
+#include "model/nodetable.h"
+#include "model/paneltables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -70,7 +70,8 @@ private Q_SLOTS:
 
 void TestGenerators::generatorsReadOnlyTheirOwnPanel()
 {
-    for (const PanelSpec &panel : kPanels) {
+    for (const PanelEntry &entry : kPanelRegistry) {
+        const PanelSpec &panel = *entry.panel;
         const QString key = qs(panel.key);
         FakePanels panels;
         ADC adc(panels);
@@ -121,6 +122,13 @@ void TestGenerators::initReadsEachListOnce()
              u"ADC_InitStructure.ADC_NbrOfChannel = 8;\r\n"
              u"ADC_Init(ADC2,&ADC_InitStructure);\r\n"_s);
     QCOMPARE(panels.askedLists, (QList<int>{0, 1, 2, 3, 4, 5}));
+
+    // Typed texts are written as typed, place markers of Qt's arg() included.
+    panels.lists = {u"%1"_s, {}, {}, u"%2 %1"_s, {}, u"%3%L1"_s};
+    const QStringList lines = run(adc, u"ADC2"_s).split(u"\r\n"_s);
+    QCOMPARE(lines.value(2), u"ADC_InitStructure.ADC_Mode = %1;"_s);
+    QCOMPARE(lines.value(5), u"ADC_InitStructure.ADC_ExternalTrigConv = %2 %1;"_s);
+    QCOMPARE(lines.value(7), u"ADC_InitStructure.ADC_NbrOfChannel = %3%L1;"_s);
 }
 
 void TestGenerators::panelKeysAreExact()
@@ -141,8 +149,8 @@ void TestGenerators::everyPanelHasItsNode()
     for (const NodeSpec &node : kLibraryNodes)
         nodeKeys << qs(node.key);
     QCOMPARE(nodeKeys.size(), 42);
-    for (std::u16string_view key : kPanelKeys)
-        QVERIFY2(nodeKeys.contains(qs(key)), qPrintable(qs(key)));
+    for (const PanelEntry &entry : kPanelRegistry)
+        QVERIFY2(nodeKeys.contains(entry.key().toString()), qPrintable(entry.key().toString()));
 }
 
 QTEST_APPLESS_MAIN(TestGenerators)

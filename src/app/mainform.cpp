@@ -10,8 +10,9 @@
 
 #include "app/codebox.h"
 #include "app/messages.h"
+#include "model/layout.h"
+#include "model/text.h"
 #include "panels/fonts.h"
-#include "panels/layout.h"
 #include "panels/panelstack.h"
 #include "panels/picture.h"
 #include "tree/librarytree.h"
@@ -144,7 +145,7 @@ void MainForm::setMessageBoxes(MessageBoxes *messages)
 
 void MainForm::Form_Load()
 {
-    m_adc->SelectedKey = u"ABOUT"_s;
+    m_adc->SelectedKey = qs(kAboutKey);
     m_panels->bringToFront(m_adc->SelectedKey);
     BuildTree::FillLibraryTree(*m_tree);
     m_tree->setFocus();
@@ -185,7 +186,11 @@ void MainForm::Tips_Click()
 
 void MainForm::TreeView_NodeClick(const QString &key)
 {
-    ::TreeView_NodeClick(key, *m_panels, m_adc->SelectedKey);
+    // Nodes without a panel change nothing.
+    if (!findPanel(key))
+        return;
+    m_panels->bringToFront(key);
+    m_adc->SelectedKey = key;
 }
 
 void MainForm::setShowcode(const QString &text)

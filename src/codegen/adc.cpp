@@ -1,131 +1,13 @@
 #include "codegen/adc.h"
 
-#include <array>
-
-#include "codegen/inittables.h"
-#include "panels/paneltables.h"
+#include "model/inittables.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::u16string_view kCrLf = u"\r\n";
-
-// One parameter group as a generator reads it: the option it tests, the pieces that option
-// yields, and the pieces that stand for every other option of the group. A group that yields a
-// single piece leaves the second one empty.
-struct GroupPieces {
-    std::u16string_view tested;
-    std::array<std::u16string_view, 2> selected;
-    std::array<std::u16string_view, 2> fallThrough;
-};
-
-constexpr GroupPieces kDeInitAdc{u"ADC1_option1",
-                                 {u"/* Resets ADC1 */", u"ADC_DeInit(ADC1);"},
-                                 {u"/* Resets ADC2 */", u"ADC_DeInit(ADC2);"}};
-constexpr GroupPieces kCmdAdc{
-    u"ADC4_option1", {u"ADC1 */", u"ADC_Cmd(ADC1,"}, {u"ADC2 */", u"ADC_Cmd(ADC2,"}};
-constexpr GroupPieces kCmdState{
-    u"ADC4_option3", {u"/* Enable ", u"ENABLE);"}, {u"/* Disable ", u"DISABLE);"}};
-constexpr GroupPieces kDmaAdc{u"ADC5_option1",
-                              {u"/* ADC1 DMA transfer */", u"ADC_DMACmd(ADC1,"},
-                              {u"/* ADC2 DMA transfer */", u"ADC_DMACmd(ADC2,"}};
-constexpr GroupPieces kDmaState{u"ADC5_option3", {u"ENABLE);"}, {u"DISABLE);"}};
-constexpr GroupPieces kItAdc{u"ADC6_option1",
-                             {u"/* ADC1 interrupts config*/", u"ADC_ITConfig(ADC1,"},
-                             {u"/* ADC2 interrupts config*/", u"ADC_ITConfig(ADC2,"}};
-// The interrupt source tests two options in turn; only when neither is selected does it fall
-// through, to the third source.
-constexpr GroupPieces kItSourceFirst{u"ADC6_option3", {u"ADC_IT_EOC,"}, {}};
-constexpr GroupPieces kItSourceSecond{u"ADC6_option4", {u"ADC_IT_AWD,"}, {u"ADC_IT_JEOC,"}};
-constexpr GroupPieces kItState{u"ADC6_option6", {u"ENABLE);"}, {u"DISABLE);"}};
-constexpr GroupPieces kResetCalAdc{
-    u"ADC7_option1",
-    {u"/* Reset the ADC1 Calibration registers */", u"ADC_ResetCalibration(ADC1);"},
-    {u"/* Reset the ADC2 Calibration registers */", u"ADC_ResetCalibration(ADC2);"}};
-constexpr GroupPieces kResetCalStatusAdc{u"ADC8_option1",
-                                         {u"/* Get the ADC1 reset calibration registers status */",
-                                          u"Status = ADC_GetResetCalibrationStatus(ADC1);"},
-                                         {u"/* Get the ADC2 reset calibration registers status */",
-                                          u"Status = ADC_GetResetCalibrationStatus(ADC2);"}};
-constexpr GroupPieces kStartCalAdc{
-    u"ADC9_option1",
-    {u"/* Start the ADC1 Calibration */", u"ADC_StartCalibration(ADC1);"},
-    {u"/* Start the ADC2 Calibration */", u"ADC_StartCalibration(ADC2);"}};
-constexpr GroupPieces kCalStatusAdc{
-    u"ADC10_option1",
-    {u"/* Get the ADC1 calibration status */", u"Status = ADC_GetCalibrationStatus(ADC1);"},
-    {u"/* Get the ADC2 calibration status */", u"Status = ADC_GetCalibrationStatus(ADC2);"}};
-
-constexpr std::u16string_view kStatusDeclaration = u"FlagStatus Status;";
-
-constexpr std::array<std::u16string_view, 3> kStructInitLines = {
-    u"/* Initialize a ADC_InitTypeDef structure. */",
-    u"ADC_InitTypeDef ADC_InitStructure;",
-    u"ADC_StructInit(&ADC_InitStructure);",
-};
-
-constexpr std::array<std::u16string_view, 5> kFixedTextLines = {
-    u"真的没想到，你竟然会在这个界面点击“生成代码”,人才吖！",
-    u"",
-    u"触发隐藏剧情。。。",
-    u"",
-    u"那年夏天...(此处省略N个字)",
-};
-
-constexpr std::u16string_view kInitComment =
-    u"/* Initialize the ADCx according to the ADC_InitStructure members */";
-constexpr std::u16string_view kInitDeclaration = u"ADC_InitTypeDef ADC_InitStructure;";
-constexpr GroupPieces kInitAdc{u"ADC2_option1", {u"ADC1"}, {u"ADC2"}};
-
-// The generators in the order of kPanelKeys, so that a panel key and its generator share an index.
-using Generator = QString (ADC::*)();
-constexpr std::array<Generator, 12> kGenerators = {
-    &ADC::GenAboutText,        &ADC::GenOverviewText,
-    &ADC::GenDeInit,           &ADC::GenInit,
-    &ADC::GenStructInit,       &ADC::GenCmd,
-    &ADC::GenDMACmd,           &ADC::GenITConfig,
-    &ADC::GenResetCalibration, &ADC::GenGetResetCalibrationStatus,
-    &ADC::GenStartCalibration, &ADC::GenGetCalibrationStatus,
-};
-static_assert(kGenerators.size() == kPanelKeys.size());
-
-const std::array<std::u16string_view, 2> &pick(const PanelState &panels, const GroupPieces &group)
-{
-    return panels.isSelected(qsv(group.tested)) ? group.selected : group.fallThrough;
-}
-
-// Concatenates text pieces; Qt 6.4 has no QString + QStringView.
-QString cat(std::initializer_list<std::u16string_view> pieces)
-{
-    QString text;
-    for (std::u16string_view piece : pieces)
-        text += qsv(piece);
-    return text;
-}
-
-template <std::size_t N> QString joinLines(const std::array<std::u16string_view, N> &lines)
-{
-    QString text;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0)
-            text += qsv(kCrLf);
-        text += qsv(lines[i]);
-    }
-    return text;
-}
-
-// A comment and a call, with a declaration between them where the call assigns a result.
-QString commentAndCall(const std::array<std::u16string_view, 2> &pieces)
-{
-    return cat({pieces[0], kCrLf, pieces[1]});
-}
-
-QString commentDeclarationAndCall(const std::array<std::u16string_view, 2> &pieces)
-{
-    return cat({pieces[0], kCrLf, kStatusDeclaration, kCrLf, pieces[1]});
-}
-
+// What a list's text stands for in the fragment: the value of the item it names, or, for a
+// text that names no item, the list's fall-back value or else the text itself.
 QString listValue(const ListSpec &list, const QString &text)
 {
     for (const ListItem &item : list.items) {
@@ -137,97 +19,132 @@ QString listValue(const ListSpec &list, const QString &text)
 
 } // namespace
 
+const PanelEntry *findPanel(QStringView key)
+{
+    for (const PanelEntry &entry : kPanelRegistry) {
+        if (entry.key() == key)
+            return &entry;
+    }
+    return nullptr;
+}
+
 void ADC::buildcode_Click(CodeWindow &window)
 {
-    const int panel = panelIndex(SelectedKey);
-    if (panel == kAboutPanel)
-        window.setShowcode(GenAboutText());
+    const PanelEntry *panel = findPanel(SelectedKey);
+    // The About text is written before the status line changes, every other panel's after it.
+    const bool about = panel && panel->key() == qsv(kAboutKey);
+    if (about)
+        window.setShowcode((this->*panel->generate)());
     window.setTips(u"生成代码成功"_s);
-    if (panel > kAboutPanel)
-        window.setShowcode((this->*kGenerators[std::size_t(panel)])());
+    if (panel && !about)
+        window.setShowcode((this->*panel->generate)());
+}
+
+QString ADC::chosenAdc(QStringView adc1Option) const
+{
+    return m_panels.isSelected(adc1Option) ? u"ADC1"_s : u"ADC2"_s;
+}
+
+QString ADC::chosenState(QStringView enableOption) const
+{
+    return m_panels.isSelected(enableOption) ? u"ENABLE"_s : u"DISABLE"_s;
 }
 
 QString ADC::GenAboutText()
 {
-    return joinLines(kFixedTextLines);
+    return u"真的没想到，你竟然会在这个界面点击“生成代码”,人才吖！\r\n"
+           u"\r\n"
+           u"触发隐藏剧情。。。\r\n"
+           u"\r\n"
+           u"那年夏天...(此处省略N个字)"_s;
 }
 
 QString ADC::GenOverviewText()
 {
-    return joinLines(kFixedTextLines);
+    return GenAboutText();
 }
 
 QString ADC::GenDeInit()
 {
-    return commentAndCall(pick(m_panels, kDeInitAdc));
+    return u"/* Resets %1 */\r\n"
+           u"ADC_DeInit(%1);"_s.arg(chosenAdc(u"ADC1_option1"));
 }
 
 QString ADC::GenInit()
 {
-    CodeBuffer = cat({kInitComment, kCrLf, kInitDeclaration, kCrLf});
+    CodeBuffer = u"/* Initialize the ADCx according to the ADC_InitStructure members */\r\n"
+                 u"ADC_InitTypeDef ADC_InitStructure;\r\n"_s;
     for (std::size_t i = 0; i < InitTables::kLists.size(); ++i) {
         const ListSpec &list = InitTables::kLists[i];
-        CodeBuffer += cat({u"ADC_InitStructure.", list.member, u" = "});
-        CodeBuffer += listValue(list, m_panels.comboText(int(i)));
-        CodeBuffer += cat({u";", kCrLf});
+        // One pass: a "%1" that the user typed into a list stays as typed.
+        CodeBuffer += u"ADC_InitStructure.%1 = %2;\r\n"_s.arg(
+            qsv(list.member), listValue(list, m_panels.comboText(int(i))));
     }
-    CodeBuffer += cat({u"ADC_Init(", pick(m_panels, kInitAdc)[0], u",&ADC_InitStructure);", kCrLf});
+    CodeBuffer += u"ADC_Init(%1,&ADC_InitStructure);\r\n"_s.arg(chosenAdc(u"ADC2_option1"));
     return CodeBuffer;
 }
 
 QString ADC::GenStructInit()
 {
-    CodeBuffer = joinLines(kStructInitLines);
+    CodeBuffer = u"/* Initialize a ADC_InitTypeDef structure. */\r\n"
+                 u"ADC_InitTypeDef ADC_InitStructure;\r\n"
+                 u"ADC_StructInit(&ADC_InitStructure);"_s;
     return CodeBuffer;
 }
 
 QString ADC::GenCmd()
 {
-    // The state is read second but opens the comment: "/* Enable " + "ADC1 */".
-    const auto &adc = pick(m_panels, kCmdAdc);
-    CodeBuffer = cat({adc[0], kCrLf, adc[1]});
-    const auto &state = pick(m_panels, kCmdState);
-    CodeBuffer.prepend(qsv(state[0]));
-    CodeBuffer += qsv(state[1]);
+    const QString adc = chosenAdc(u"ADC4_option1");
+    const bool enable = m_panels.isSelected(u"ADC4_option3");
+    CodeBuffer = u"/* %1 %2 */\r\n"
+                 u"ADC_Cmd(%2,%3);"_s.arg(enable ? u"Enable"_s : u"Disable"_s, adc,
+                                          enable ? u"ENABLE"_s : u"DISABLE"_s);
     return CodeBuffer;
 }
 
 QString ADC::GenDMACmd()
 {
-    const auto &adc = pick(m_panels, kDmaAdc);
-    CodeBuffer = cat({adc[0], kCrLf, adc[1]});
-    CodeBuffer += qsv(pick(m_panels, kDmaState)[0]);
+    const QString adc = chosenAdc(u"ADC5_option1");
+    const QString state = chosenState(u"ADC5_option3");
+    CodeBuffer = u"/* %1 DMA transfer */\r\n"
+                 u"ADC_DMACmd(%1,%2);"_s.arg(adc, state);
     return CodeBuffer;
 }
 
 QString ADC::GenITConfig()
 {
-    const auto &adc = pick(m_panels, kItAdc);
-    CodeBuffer = cat({adc[0], kCrLf, adc[1]});
-    if (m_panels.isSelected(qsv(kItSourceFirst.tested)))
-        CodeBuffer += qsv(kItSourceFirst.selected[0]);
-    else
-        CodeBuffer += qsv(pick(m_panels, kItSourceSecond)[0]);
-    CodeBuffer += qsv(pick(m_panels, kItState)[0]);
+    const QString adc = chosenAdc(u"ADC6_option1");
+    const QString source = m_panels.isSelected(u"ADC6_option3")   ? u"ADC_IT_EOC"_s
+                           : m_panels.isSelected(u"ADC6_option4") ? u"ADC_IT_AWD"_s
+                                                                  : u"ADC_IT_JEOC"_s;
+    const QString state = chosenState(u"ADC6_option6");
+    CodeBuffer = u"/* %1 interrupts config*/\r\n"
+                 u"ADC_ITConfig(%1,%2,%3);"_s.arg(adc, source, state);
     return CodeBuffer;
 }
 
 QString ADC::GenResetCalibration()
 {
-    return commentAndCall(pick(m_panels, kResetCalAdc));
+    return u"/* Reset the %1 Calibration registers */\r\n"
+           u"ADC_ResetCalibration(%1);"_s.arg(chosenAdc(u"ADC7_option1"));
 }
 
 QString ADC::GenGetResetCalibrationStatus()
 {
-    return commentDeclarationAndCall(pick(m_panels, kResetCalStatusAdc));
+    return u"/* Get the %1 reset calibration registers status */\r\n"
+           u"FlagStatus Status;\r\n"
+           u"Status = ADC_GetResetCalibrationStatus(%1);"_s.arg(chosenAdc(u"ADC8_option1"));
 }
 
 QString ADC::GenStartCalibration()
 {
-    return commentAndCall(pick(m_panels, kStartCalAdc));
+    return u"/* Start the %1 Calibration */\r\n"
+           u"ADC_StartCalibration(%1);"_s.arg(chosenAdc(u"ADC9_option1"));
 }
 
 QString ADC::GenGetCalibrationStatus()
 {
-    return commentDeclarationAndCall(pick(m_panels, kCalStatusAdc));
+    return u"/* Get the %1 calibration status */\r\n"
+           u"FlagStatus Status;\r\n"
+           u"Status = ADC_GetCalibrationStatus(%1);"_s.arg(chosenAdc(u"ADC10_option1"));
 }

@@ -6,7 +6,7 @@
 
 #include <QFont>
 
-#include "panels/paneltables.h"
+#include "model/paneltables.h"
 
 namespace Fonts {
 

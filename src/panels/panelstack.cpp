@@ -9,7 +9,6 @@
 #include "panels/fonts.h"
 #include "panels/frame.h"
 #include "panels/oneline.h"
-#include "panels/paneltables.h"
 #include "panels/picture.h"
 #include "panels/textlabel.h"
 
@@ -38,10 +37,10 @@ void addLabel(QWidget *parent, const LabelSpec &spec)
     }
 }
 
-QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
+QComboBox *addList(QWidget *group, const QString &arrayName, const ListSpec &spec, int index)
 {
     auto *combo = new QComboBox(group);
-    combo->setObjectName(u"ADC2_combo"_s);
+    combo->setObjectName(arrayName);
     combo->setProperty("index", index);
     combo->setGeometry(toPixels(spec.at));
     combo->setAccessibleName(qs(spec.member));
@@ -58,6 +57,32 @@ QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
     return combo;
 }
 
+// The panel that holds the option button of that name, from the tables.
+const PanelEntry *panelOfOption(QStringView option)
+{
+    for (const PanelEntry &entry : kPanelRegistry) {
+        for (const GroupSpec &group : entry.panel->groups) {
+            for (const OptionSpec &spec : group.options) {
+                if (qsv(spec.name) == option)
+                    return &entry;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// The panel that holds the drop-down lists.
+const PanelEntry *panelOfLists()
+{
+    for (const PanelEntry &entry : kPanelRegistry) {
+        for (const GroupSpec &group : entry.panel->groups) {
+            if (!group.lists.empty())
+                return &entry;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 PanelStack::PanelStack(QWidget *window, QWidget *tabBefore)
@@ -65,8 +90,8 @@ PanelStack::PanelStack(QWidget *window, QWidget *tabBefore)
 {
     // The frames all exist from the start; what they hold is made when a panel is first
     // raised or read, so that opening the window builds only the panel in front.
-    for (std::size_t p = 0; p < kPanels.size(); ++p) {
-        const PanelSpec &panel = kPanels[p];
+    for (std::size_t p = 0; p < kPanelRegistry.size(); ++p) {
+        const PanelSpec &panel = *kPanelRegistry[p].panel;
         auto *frame = new Frame(qs(panel.caption), window);
         frame->setObjectName(qs(panel.key));
         frame->setAccessibleName(panel.caption.empty() ? qs(panel.key) : qs(panel.caption));
@@ -77,13 +102,16 @@ PanelStack::PanelStack(QWidget *window, QWidget *tabBefore)
     }
 }
 
-void PanelStack::ensureBuilt(int index) const
+void PanelStack::ensureBuilt(const PanelEntry *entry) const
 {
-    if (index < 0 || m_built[std::size_t(index)])
+    if (!entry)
         return;
-    m_built[std::size_t(index)] = true;
-    const PanelSpec &panel = kPanels[std::size_t(index)];
-    QGroupBox *frame = m_frames[std::size_t(index)];
+    const auto index = std::size_t(entry - kPanelRegistry.data());
+    if (m_built[index])
+        return;
+    m_built[index] = true;
+    const PanelSpec &panel = *entry->panel;
+    QGroupBox *frame = m_frames[index];
 
     if (panel.hasPicture) {
         auto *picture = new Picture(QString::fromLatin1(kPictureResource), frame);
@@ -110,10 +138,9 @@ void PanelStack::ensureBuilt(int index) const
             first = false;
             m_options.insert(button->objectName(), button);
         }
-        if (groupSpec.holdsLists) {
-            for (std::size_t i = 0; i < InitTables::kLists.size(); ++i)
-                m_combos[i] = addList(group, InitTables::kLists[i], int(i));
-        }
+        // The lists form one control array named after the panel, indexed from 0.
+        for (std::size_t i = 0; i < groupSpec.lists.size(); ++i)
+            m_combos[i] = addList(group, qs(panel.key) + u"_combo"_s, groupSpec.lists[i], int(i));
     }
 
     // Widgets made inside a window that is already shown stay hidden until shown themselves.
@@ -137,33 +164,30 @@ void PanelStack::ensureBuilt(int index) const
 
 void PanelStack::buildAll() const
 {
-    for (int i = 0; i < int(kPanels.size()); ++i)
-        ensureBuilt(i);
+    for (const PanelEntry &entry : kPanelRegistry)
+        ensureBuilt(&entry);
 }
 
 void PanelStack::bringToFront(QStringView key)
 {
-    const int index = panelIndex(key);
-    if (index < 0)
+    const PanelEntry *entry = findPanel(key);
+    if (!entry)
         return;
-    ensureBuilt(index);
-    m_frames[std::size_t(index)]->raise();
+    ensureBuilt(entry);
+    m_frames[std::size_t(entry - kPanelRegistry.data())]->raise();
 }
 
 QComboBox *PanelStack::combo(int index) const
 {
     if (index < 0 || index >= int(m_combos.size()))
         return nullptr;
-    ensureBuilt(panelIndex(u"ADC2"));
+    ensureBuilt(panelOfLists());
     return m_combos[std::size_t(index)];
 }
 
 bool PanelStack::isSelected(QStringView option) const
 {
-    // An option's name begins with its panel's key: "ADC6_option3".
-    const qsizetype end = option.indexOf(u"_option");
-    if (end > 0)
-        ensureBuilt(panelIndex(option.left(end)));
+    ensureBuilt(panelOfOption(option));
     const QRadioButton *button = m_options.value(option.toString());
     return button && button->isChecked();
 }

@@ -1,5 +1,5 @@
-// The twelve panels as widgets. PanelStack builds them from kPanels on the main window, all at the
-// same rectangle, and brings one to the front on request; nothing else ever moves, hides or
+// The panels as widgets. PanelStack builds them from the panel registry on the main window, all at
+// the same rectangle, and brings one to the front on request; nothing else ever moves, hides or
 // resets them. It also answers the generators' questions about the panels' controls.
 //
 // A panel's contents are made the first time it is raised or read. Until then it is in its
@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QString>
 
+#include "codegen/adc.h"
 #include "codegen/panelstate.h"
 
 class QComboBox;
@@ -36,12 +37,13 @@ public:
     QString comboText(int index) const override;
 
 private:
-    void ensureBuilt(int index) const;
+    // Makes the contents of the panel that holds the option (or list) now, if not yet made.
+    void ensureBuilt(const PanelEntry *panel) const;
 
-    std::array<QGroupBox *, 12> m_frames{};
+    std::array<QGroupBox *, kPanelRegistry.size()> m_frames{};
     // Made on demand, also from the const queries of the generators.
-    mutable std::array<bool, 12> m_built{};
-    mutable std::array<QComboBox *, 6> m_combos{};
+    mutable std::array<bool, kPanelRegistry.size()> m_built{};
+    mutable std::array<QComboBox *, InitTables::kLists.size()> m_combos{};
     mutable QHash<QString, QRadioButton *> m_options;
     mutable QWidget *m_lastInTabOrder = nullptr;
 };

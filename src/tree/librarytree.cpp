@@ -4,9 +4,8 @@
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 
-#include "panels/panelstack.h"
-#include "panels/paneltables.h"
-#include "tree/nodetable.h"
+#include "model/nodetable.h"
+#include "model/text.h"
 
 namespace {
 
@@ -72,12 +71,4 @@ void BuildTree::FillLibraryTree(QTreeWidget &tree)
         item->setData(0, Qt::UserRole, key);
         byKey.insert(key, item);
     }
-}
-
-void TreeView_NodeClick(QStringView key, PanelStack &panels, QString &selectedKey)
-{
-    if (panelIndex(key) < 0)
-        return;
-    panels.bringToFront(key);
-    selectedKey = key.toString();
 }

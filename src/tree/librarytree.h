@@ -1,13 +1,12 @@
-// The library tree: the view, its fill from kLibraryNodes, and what a click on a node does.
+// The library tree: the view and its fill from kLibraryNodes.
 //
 // A node's key travels with its item (Qt::UserRole). The view reports a node click for a mouse
 // click and also when the keyboard moves the current node, as the tree controls of the desktops
-// this tool grew up on do; TreeView_NodeClick then brings the node's panel to the front.
+// this tool grew up on do; the window's TreeView_NodeClick then brings the node's panel to the
+// front.
 #pragma once
 
 #include <QTreeWidget>
-
-class PanelStack;
 
 class LibraryTree final : public QTreeWidget {
     Q_OBJECT
@@ -22,10 +21,6 @@ Q_SIGNALS:
 };
 
 namespace BuildTree {
-// Adds the 42 nodes in table order to an empty tree; expands and selects nothing.
+// Adds the nodes in table order to an empty tree; expands and selects nothing.
 void FillLibraryTree(QTreeWidget &tree);
 } // namespace BuildTree
-
-// Brings the panel of the clicked node to the front and records its key in selectedKey. A node
-// without a panel changes nothing.
-void TreeView_NodeClick(QStringView key, PanelStack &panels, QString &selectedKey);

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "codegen/adc.h"
-#include "codegen/inittables.h"
-#include "panels/paneltables.h"
+#include "model/inittables.h"
+#include "model/paneltables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -170,8 +170,8 @@ void Tst_compile::initTestCase()
         return window.showcode;
     };
 
-    for (std::size_t p = 0; p < kPanels.size(); ++p) {
-        const PanelSpec &panel = kPanels[p];
+    for (const PanelEntry &entry : kPanelRegistry) {
+        const PanelSpec &panel = *entry.panel;
         const QString key = qs(panel.key);
         if (key == u"ABOUT" || key == u"ADC" || key == u"ADC2")
             continue; // no code, or the lists as well (below)
@@ -182,7 +182,7 @@ void Tst_compile::initTestCase()
     }
 
     // ADC_Init: every item of every list, with each of the ADC options.
-    const PanelSpec &initPanel = kPanels[std::size_t(panelIndex(u"ADC2"))];
+    const PanelSpec &initPanel = *findPanel(u"ADC2")->panel;
     const auto &lists = InitTables::kLists;
     std::array<std::size_t, 6> item{};
     for (;;) {

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "panels/layout.h"
+#include "model/layout.h"
 
 struct ListItem {
     std::u16string_view text;  // as shown in the list
@@ -68,13 +68,13 @@ inline constexpr ListItem kChannels[] = {
 
 // Index 0 to 5 of ADC2_combo, top to bottom. ScanConvMode and ContinuousConvMode offer the same
 // items but fall to opposite values.
-inline constexpr std::array<ListSpec, 6> kLists = {{
+inline constexpr auto kLists = std::to_array<ListSpec>({
     {u"ADC_Mode", {1440, 360, 2895, 300}, kMode, {}},
     {u"ADC_ScanConvMode", {2640, 720, 975, 300}, kState, u"ENABLE"},
     {u"ADC_ContinuousConvMode", {3720, 960, 975, 300}, kState, u"DISABLE"},
     {u"ADC_ExternalTrigConv", {3240, 1320, 3615, 300}, kTrigger, {}},
     {u"ADC_DataAlign", {2160, 1560, 1335, 300}, kAlign, u"ADC_DataAlign_Left"},
     {u"ADC_NbrOfChannel", {2640, 1920, 735, 300}, kChannels, {}},
-}};
+});
 
 } // namespace InitTables

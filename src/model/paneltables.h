@@ -1,16 +1,14 @@
 // The twelve panels as data: every frame, parameter group, option button and label with its
-// name, text and place. PanelStack builds widgets from these tables and nothing else; the
-// generators name the options they test by the same names.
+// name, text and place. The panel builder makes widgets from these tables and nothing else; the
+// generators name the options they test by the same names. Which generator writes a panel's
+// fragment is not said here: the panel registry of the code generator pairs them.
 #pragma once
 
-#include <array>
 #include <span>
 #include <string_view>
 
-#include <QStringView>
-
-#include "codegen/inittables.h"
-#include "panels/layout.h"
+#include "model/inittables.h"
+#include "model/layout.h"
 
 enum class FontRole {
     Default,           // the window's 宋体 9 pt
@@ -39,28 +37,33 @@ struct GroupSpec {
     Rect at;
     std::span<const OptionSpec> options;
     std::span<const LabelSpec> labels = {};
-    bool holdsLists = false; // the six lists of InitTables::kLists (ADC2_2 only)
+    std::span<const ListSpec> lists = {}; // drop-down lists, made as ADC2_combo(0 …)
 };
 
 struct PanelSpec {
-    std::u16string_view key; // also the frame's name
+    std::u16string_view key; // also the frame's name and the key of its tree node
     std::u16string_view caption;
     std::span<const LabelSpec> labels;
     std::span<const GroupSpec> groups;
     bool hasPicture = false; // Image1, stretched under the labels
 };
 
-// Panel keys in the order the tree and the generate command compare them.
-inline constexpr std::array<std::u16string_view, 12> kPanelKeys = {
-    u"ABOUT", u"ADC",  u"ADC1", u"ADC2", u"ADC3", u"ADC4",
-    u"ADC5",  u"ADC6", u"ADC7", u"ADC8", u"ADC9", u"ADC10",
-};
-inline constexpr int kAboutPanel = 0;
+namespace Panels {
+extern const PanelSpec kAbout;
+extern const PanelSpec kOverview;
+extern const PanelSpec kDeInit;
+extern const PanelSpec kInit;
+extern const PanelSpec kStructInit;
+extern const PanelSpec kCmd;
+extern const PanelSpec kDMACmd;
+extern const PanelSpec kITConfig;
+extern const PanelSpec kResetCalibration;
+extern const PanelSpec kGetResetCalibrationStatus;
+extern const PanelSpec kStartCalibration;
+extern const PanelSpec kGetCalibrationStatus;
+} // namespace Panels
 
-// The index of the panel whose key equals `key` exactly, or -1 when no panel has that key.
-int panelIndex(QStringView key);
-
-extern const std::array<PanelSpec, 12> kPanels; // in the order of kPanelKeys
+inline constexpr std::u16string_view kAboutKey = u"ABOUT"; // the panel in front at start
 
 inline constexpr Rect kPanelRect{2640, 240, 7935, 5055}; // relative to the window
 inline constexpr Rect kPictureRect{0, 120, 7935, 4935};  // Image1, relative to ABOUT

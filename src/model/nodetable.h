@@ -1,7 +1,19 @@
-#include "tree/nodetable.h"
+// The library tree as data: its nodes in the order they are added, each with its key, its text
+// and the key of its parent. The texts are the library's names as this tree has always spelt
+// them; the keys of the nodes that have a panel are the panel keys.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+struct NodeSpec {
+    std::u16string_view key;
+    std::u16string_view text;
+    std::u16string_view parent; // empty for a top-level node
+};
 
 // clang-format off
-const std::array<NodeSpec, 42> kLibraryNodes = {{
+inline constexpr auto kLibraryNodes = std::to_array<NodeSpec>({
     {u"ABOUT", u"关于STM32库函数", u""},
     {u"ADC", u"ADC", u""},
     {u"ADC1", u"ADC_DeInit", u"ADC"},
@@ -44,5 +56,5 @@ const std::array<NodeSpec, 42> kLibraryNodes = {{
     {u"BKP1", u"待加入", u"BKP"},
     {u"CAN", u"CAN", u""},
     {u"CAN1", u"待加入", u"CAN"},
-}};
+});
 // clang-format on

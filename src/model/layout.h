@@ -3,10 +3,7 @@
 // high-DPI scaling takes it on from there.
 #pragma once
 
-#include <string_view>
-
 #include <QRect>
-#include <QStringView>
 
 struct Rect {
     int left, top, width, height; // twips
@@ -22,15 +19,4 @@ constexpr int pixels(int twips)
 inline QRect toPixels(Rect r)
 {
     return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
-}
-
-// The fixed tables hold their texts as UTF-16 string views; Qt takes them without copying.
-constexpr QStringView qsv(std::u16string_view s)
-{
-    return {s.data(), qsizetype(s.size())};
-}
-
-inline QString qs(std::u16string_view s)
-{
-    return qsv(s).toString();
 }

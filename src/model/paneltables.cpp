@@ -1,4 +1,4 @@
-#include "panels/paneltables.h"
+#include "model/paneltables.h"
 
 namespace {
 
@@ -58,7 +58,12 @@ constexpr LabelSpec kAdc2MemberLabels[] = {
 };
 constexpr GroupSpec kAdc2Groups[] = {
     {u"ADC2_1", u"参数1：ADC选择", {240, 1080, 2175, 735}, kAdc2Options},
-    {u"ADC2_2", u"参数2：ADC_InitStruct", {240, 2040, 7455, 2415}, {}, kAdc2MemberLabels, true},
+    {u"ADC2_2",
+     u"参数2：ADC_InitStruct",
+     {240, 2040, 7455, 2415},
+     {},
+     kAdc2MemberLabels,
+     InitTables::kLists},
 };
 
 // --- ADC3 ADC_StructInit --------------------------------------------------------------------
@@ -210,26 +215,19 @@ constexpr GroupSpec kAdc10Groups[] = {
 
 } // namespace
 
-const std::array<PanelSpec, 12> kPanels = {{
-    {kPanelKeys[0], u"", kAboutLabels, {}, true},
-    {kPanelKeys[1], u"ADC", kOverviewLabels, {}},
-    {kPanelKeys[2], u"ADC_DeInit", kAdc1Labels, kAdc1Groups},
-    {kPanelKeys[3], u"ADC_Init", kAdc2Labels, kAdc2Groups},
-    {kPanelKeys[4], u"ADC_StructInit", kAdc3Labels, kAdc3Groups},
-    {kPanelKeys[5], u"ADC_Cmd", kAdc4Labels, kAdc4Groups},
-    {kPanelKeys[6], u"ADC_DMACmd", kAdc5Labels, kAdc5Groups},
-    {kPanelKeys[7], u"ADC_ITConfig", kAdc6Labels, kAdc6Groups},
-    {kPanelKeys[8], u"ADC_ResetCalibration", kAdc7Labels, kAdc7Groups},
-    {kPanelKeys[9], u"ADC_ GetResetCalibrationStatus", kAdc8Labels, kAdc8Groups},
-    {kPanelKeys[10], u"ADC_StartCalibration", kAdc9Labels, kAdc9Groups},
-    {kPanelKeys[11], u"ADC_GetCalibrationStatus", kAdc10Labels, kAdc10Groups},
-}};
-
-int panelIndex(QStringView key)
-{
-    for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
-        if (key == qsv(kPanelKeys[i]))
-            return int(i);
-    }
-    return -1;
-}
+namespace Panels {
+const PanelSpec kAbout{u"ABOUT", u"", kAboutLabels, {}, true};
+const PanelSpec kOverview{u"ADC", u"ADC", kOverviewLabels, {}};
+const PanelSpec kDeInit{u"ADC1", u"ADC_DeInit", kAdc1Labels, kAdc1Groups};
+const PanelSpec kInit{u"ADC2", u"ADC_Init", kAdc2Labels, kAdc2Groups};
+const PanelSpec kStructInit{u"ADC3", u"ADC_StructInit", kAdc3Labels, kAdc3Groups};
+const PanelSpec kCmd{u"ADC4", u"ADC_Cmd", kAdc4Labels, kAdc4Groups};
+const PanelSpec kDMACmd{u"ADC5", u"ADC_DMACmd", kAdc5Labels, kAdc5Groups};
+const PanelSpec kITConfig{u"ADC6", u"ADC_ITConfig", kAdc6Labels, kAdc6Groups};
+const PanelSpec kResetCalibration{u"ADC7", u"ADC_ResetCalibration", kAdc7Labels, kAdc7Groups};
+const PanelSpec kGetResetCalibrationStatus{u"ADC8", u"ADC_ GetResetCalibrationStatus", kAdc8Labels,
+                                           kAdc8Groups};
+const PanelSpec kStartCalibration{u"ADC9", u"ADC_StartCalibration", kAdc9Labels, kAdc9Groups};
+const PanelSpec kGetCalibrationStatus{u"ADC10", u"ADC_GetCalibrationStatus", kAdc10Labels,
+                                      kAdc10Groups};
+} // namespace Panels
