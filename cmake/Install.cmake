@@ -28,13 +28,16 @@ set(PINWRIGHT_LICENSE MIT) # SPDX; LICENSE holds the text
 # for names that can never exist (RFC 6761): it claims no host. Whoever builds a package for
 # others puts their own name and address here, or in DEBFULLNAME and DEBEMAIL as for Debian's
 # own tools.
-if(DEFINED ENV{DEBEMAIL})
+if("$ENV{DEBEMAIL}" MATCHES "<")
+    set(default_maintainer "$ENV{DEBEMAIL}")
+elseif(DEFINED ENV{DEBFULLNAME} AND DEFINED ENV{DEBEMAIL})
     set(default_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
 else()
     set(default_maintainer "The Pinwright authors <nobody@pinwright.invalid>")
 endif()
 set(PINWRIGHT_MAINTAINER ${default_maintainer} CACHE STRING
     "The Debian package's maintainer and the signer of its changelog: Name <address>")
+
 set(changelog_md ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog_md})
 pinwright_changelog_release(${changelog_md} release_version PINWRIGHT_RELEASE_DATE)
