@@ -1,6 +1,6 @@
 # Installs Pinwright as a desktop application and packages it for Debian.
 #
-#   cmake --install <build> --prefix /usr        (DESTDIR is honoured)
+#   cmake --install <build> --prefix /usr --strip  (DESTDIR is honoured)
 #   cd <build> && cpack -G DEB                    (pinwright_<version>_<arch>.deb)
 #
 # On Linux and the other freedesktop systems this puts in place, under the prefix:
@@ -9,22 +9,59 @@
 #   share/metainfo/<id>.metainfo.xml              AppStream data for software centres
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png     n = 16, 32, 48, 64: the window icon's images
 #   share/icons/hicolor/scalable/apps/<id>.svg
+#   share/man/man1/pinwright.1.gz                 the manual page
+#   share/doc/pinwright/copyright                 the licence, in Debian's machine-readable form
+#   share/doc/pinwright/changelog.gz              the releases, in Debian's changelog format
 # where <id> is PINWRIGHT_APP_ID, the one application id that the program also hands to
 # QGuiApplication::setDesktopFileName. The desktop entry and the metainfo are made from the
 # templates in resources/linux; the pictures come from resources/icons (scripts/make-artwork).
+# CHANGELOG.md is the record of the releases: its newest heading must name the project's
+# version, and the metainfo's release and the Debian changelog are made from it.
 
 include(GNUInstallDirs)
 
-set(PINWRIGHT_LICENSE "LicenseRef-proprietary" CACHE STRING
-    "SPDX licence expression of Pinwright, written into the AppStream metainfo")
+include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
+
+set(PINWRIGHT_LICENSE MIT) # SPDX; LICENSE holds the text
+# The Debian package's maintainer, who also signs its changelog, must have a mail address. The
+# project has none, so by default the address is under .invalid, the top-level domain reserved
+# for names that can never exist (RFC 6761): it claims no host. Whoever builds a package for
+# others puts their own name and address here, or in DEBFULLNAME and DEBEMAIL as for Debian's
+# own tools.
+if("$ENV{DEBEMAIL}" MATCHES "<")
+    set(default_maintainer "$ENV{DEBEMAIL}")
+elseif(DEFINED ENV{DEBFULLNAME} AND DEFINED ENV{DEBEMAIL})
+    set(default_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+    set(default_maintainer "The Pinwright authors <nobody@pinwright.invalid>")
+endif()
+set(PINWRIGHT_MAINTAINER ${default_maintainer} CACHE STRING
+    "The Debian package's maintainer and the signer of its changelog: Name <address>")
+
+set(changelog_md ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog_md})
+pinwright_changelog_release(${changelog_md} release_version PINWRIGHT_RELEASE_DATE)
+if(NOT release_version STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "CHANGELOG.md's newest release is ${release_version}, the project's "
+                        "version ${PROJECT_VERSION}: add the release to CHANGELOG.md")
+endif()
 
 install(TARGETS pinwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(CMAKE_STRIP AND NOT APPLE AND NOT WIN32)
+    # --strip (and CPack) strip the program of its debug information; the compilers' notes in
+    # .comment and .note go too, as Debian's own packages do without them.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                                    --remove-section=.note
+                                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pinwright\")
+        endif()")
+endif()
 
 if(UNIX AND NOT APPLE)
     # Values the templates take. The desktop entry runs the program by name, found on PATH,
     # because the prefix is chosen only at install time.
     set(PINWRIGHT_EXECUTABLE pinwright)
-    set(PINWRIGHT_SCREENSHOT_URL "${PROJECT_HOMEPAGE_URL}/screenshot.png")
 
     set(desktop_dir ${PROJECT_BINARY_DIR}/desktop)
     set(desktop_file ${desktop_dir}/${PINWRIGHT_APP_ID}.desktop)
@@ -46,6 +83,35 @@ if(UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/pinwright.svg
             DESTINATION ${icon_theme}/scalable/apps
             RENAME ${PINWRIGHT_APP_ID}.svg)
+
+    # The manual page and the Debian changelog, compressed as Debian wants them: at the highest
+    # level and without a time stamp, so the same sources give the same bytes.
+    set(doc_dir ${PROJECT_BINARY_DIR}/doc)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/linux/pinwright.1.in ${doc_dir}/pinwright.1
+                   @ONLY)
+    pinwright_debian_changelog(${changelog_md} ${doc_dir}/changelog pinwright
+                               "${PINWRIGHT_MAINTAINER}")
+    foreach(file pinwright.1 changelog)
+        add_custom_command(OUTPUT ${doc_dir}/${file}.gz
+                           COMMAND gzip -9 -n -k -f ${doc_dir}/${file}
+                           DEPENDS ${doc_dir}/${file}
+                           VERBATIM)
+    endforeach()
+    add_custom_target(pinwright_docs ALL DEPENDS ${doc_dir}/pinwright.1.gz ${doc_dir}/changelog.gz)
+
+    # The licence in Debian's machine-readable form: the holders and the text from LICENSE.
+    file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE holders REGEX "^Copyright \\(c\\) ")
+    string(REGEX REPLACE "^Copyright \\(c\\) " "" copyright_holders "${holders}")
+    file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+    string(REGEX REPLACE "^.*\n\n(Permission )" "\\1" license_text "${license}")
+    string(STRIP "${license_text}" license_text)
+    string(REGEX REPLACE "\n\n" "\n.\n" license_text "${license_text}")
+    string(REPLACE "\n" "\n " license_text " ${license_text}")
+    configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright.in ${doc_dir}/copyright @ONLY)
+
+    set(package_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/pinwright)
+    install(FILES ${doc_dir}/copyright ${doc_dir}/changelog.gz DESTINATION ${package_doc_dir})
+    install(FILES ${doc_dir}/pinwright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 # --- The Debian package ---------------------------------------------------------------------
@@ -54,15 +120,15 @@ endif()
 # and the menu are refreshed by the triggers of Debian's own packages: no maintainer scripts.
 set(CPACK_PACKAGE_NAME pinwright)
 set(CPACK_PACKAGE_VENDOR "The Pinwright authors")
-set(CPACK_PACKAGE_CONTACT "The Pinwright authors <maintainers@pinwright.example.org>")
+set(CPACK_PACKAGE_CONTACT ${PINWRIGHT_MAINTAINER})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "C code fragments for the STM32 Standard Peripheral Library")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pinwright shows ST's Standard Peripheral Library as a tree, gives each function a panel
-of argument choices and writes the C fragment into a text box, ready to copy into the
-development environment. Its interface is in Simplified Chinese.")
+    "Pinwright shows ST's Standard Peripheral Library as a tree, gives each
+function a panel of argument choices and writes the C fragment into a text
+box, ready to copy into the development environment. Its interface is in
+Simplified Chinese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -1,6 +1,7 @@
 # Installs the build in BUILD_DIR with prefix /usr into a fresh DESTDIR and checks that exactly
 # the expected files arrived: the program, the desktop entry, the metainfo and the icons, the
-# icons being the very images the window carries (SOURCE_DIR/resources/icons).
+# icons being the very images the window carries (SOURCE_DIR/resources/icons), the manual page,
+# and the licence and changelog where Debian looks for them, all of the same VERSION.
 # Run by CTest: cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DDESTDIR=... -DAPP_ID=... -DVERSION=...
 #                     -P install_files.cmake
 foreach(var BUILD_DIR SOURCE_DIR DESTDIR APP_ID VERSION)
@@ -21,11 +22,14 @@ endif()
 set(expected
     usr/bin/pinwright
     usr/share/applications/${APP_ID}.desktop
+    usr/share/doc/pinwright/changelog.gz
+    usr/share/doc/pinwright/copyright
     usr/share/icons/hicolor/16x16/apps/${APP_ID}.png
     usr/share/icons/hicolor/32x32/apps/${APP_ID}.png
     usr/share/icons/hicolor/48x48/apps/${APP_ID}.png
     usr/share/icons/hicolor/64x64/apps/${APP_ID}.png
     usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    usr/share/man/man1/pinwright.1.gz
     usr/share/metainfo/${APP_ID}.metainfo.xml)
 file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${DESTDIR} ${DESTDIR}/*)
 list(SORT found)
@@ -70,6 +74,37 @@ foreach(piece "<id>${APP_ID}</id>"
         string(APPEND problems "the metainfo lacks ${piece}\n")
     endif()
 endforeach()
+
+file(READ ${DESTDIR}/usr/share/doc/pinwright/copyright copyright)
+foreach(piece "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+              "\nFiles: *\n" "\nLicense: Expat\n Permission is hereby granted")
+    string(FIND "${copyright}" "${piece}" at)
+    if(at EQUAL -1)
+        string(APPEND problems "the copyright file lacks ${piece}\n")
+    endif()
+endforeach()
+
+# The compressed files, unpacked: the changelog begins with this version's entry, and the
+# manual page is Pinwright's of this version.
+function(unpack file out_var)
+    execute_process(COMMAND gzip -dc ${DESTDIR}/${file} RESULT_VARIABLE result
+                    OUTPUT_VARIABLE text)
+    if(NOT result EQUAL 0)
+        set(text "")
+    endif()
+    set(${out_var} "${text}" PARENT_SCOPE)
+endfunction()
+unpack(usr/share/doc/pinwright/changelog.gz changelog)
+string(FIND "${changelog}" "pinwright (${VERSION}) unstable; urgency=medium\n" at)
+if(NOT at EQUAL 0)
+    string(APPEND problems "the changelog does not begin with the entry of ${VERSION}\n")
+endif()
+unpack(usr/share/man/man1/pinwright.1.gz manual)
+string(FIND "${manual}" ".TH PINWRIGHT 1 " title_at)
+string(FIND "${manual}" "\"Pinwright ${VERSION}\"" version_at)
+if(NOT title_at EQUAL 0 OR version_at EQUAL -1)
+    string(APPEND problems "the manual page is not that of Pinwright ${VERSION}\n")
+endif()
 
 if(problems)
     message(FATAL_ERROR "${problems}")

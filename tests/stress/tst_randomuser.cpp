@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -922,11 +923,29 @@ void TestRandomUser::randomUser()
     qInfo("random user: %d actions, seed %llu (replay with PINWRIGHT_STRESS_SEED=%llu)", actions,
           seed, seed);
 
+    // Qt Test aborts a test function that outlasts QTEST_FUNCTION_TIMEOUT (milliseconds; five
+    // minutes unless set) with a fatal error that reads like a crash. A run too long for that
+    // limit stops a little before it and says that it ran out of time.
+    bool limited = false;
+    qint64 limitMs = qEnvironmentVariableIntValue("QTEST_FUNCTION_TIMEOUT", &limited);
+    if (!limited || limitMs <= 0)
+        limitMs = 5 * 60 * 1000;
+    const qint64 stopMs = limitMs - std::max<qint64>(limitMs / 20, 2000);
+    QElapsedTimer clock;
+    clock.start();
+
     RandomUser user(seed);
     user.start();
     if (QTest::currentTestFailed())
         return;
     for (int i = 0; i < actions; ++i) {
+        if (clock.elapsed() >= stopMs) {
+            QFAIL(qPrintable(u"out of time, not a fault of the program: %1 of %2 actions made "
+                             u"without a failure before Qt Test's limit of %3 s for one test "
+                             u"function (QTEST_FUNCTION_TIMEOUT)"_s.arg(i)
+                                 .arg(actions)
+                                 .arg(limitMs / 1000)));
+        }
         user.act(i);
         if (QTest::currentTestFailed()) {
             qWarning("random user failed at action %d; replay with PINWRIGHT_STRESS_SEED=%llu\n"
