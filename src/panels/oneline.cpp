@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
 bool isLineBreak(QChar c)
 {
     switch (c.unicode()) {
@@ -24,8 +22,6 @@ bool isLineBreak(QChar c)
         return false;
     }
 }
-
-} // namespace
 
 void keepFirstLine(QString &text, int &cursor)
 {

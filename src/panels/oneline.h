@@ -11,6 +11,9 @@ public:
     State validate(QString &input, int &pos) const override;
 };
 
+// The characters that end a line here: those a text box takes as a line break.
+bool isLineBreak(QChar c);
+
 // The function behind the validator: `cursor` is where an insertion ended. Everything from the
 // first line break up to the cursor (or to the end, if the break lies beyond it) is dropped.
 void keepFirstLine(QString &text, int &cursor);
