@@ -8,9 +8,11 @@
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -101,6 +103,34 @@ public:
         QInputMethodEvent event;
         event.setCommitString(text);
         QApplication::sendEvent(widget, &event);
+    }
+
+    // Opens the widget's own context menu at `at` and picks the item of that object name
+    // ("edit-paste", "edit-copy", "edit-cut") as a user does: with Return if it is enabled, else
+    // the menu is closed with Escape. Returns whether the item was there and enabled; the menu
+    // is closed again either way.
+    static bool chooseFromContextMenu(QWidget *widget, QPoint at, const QString &item)
+    {
+        bool chosen = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll.stop();
+            auto *action = menu->findChild<QAction *>(item);
+            chosen = action && action->isEnabled();
+            if (chosen)
+                menu->setActiveAction(action);
+            QTest::keyClick(menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        poll.start();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        // The text widgets pop their menus up and return at once.
+        [[maybe_unused]] const bool answered = QTest::qWaitFor([&] { return !poll.isActive(); });
+        return chosen;
     }
 
     void generate() { QTest::mouseClick(find<QPushButton>(u"buildcode"_s), Qt::LeftButton); }

@@ -1,6 +1,17 @@
 #include "app/codebox.h"
 
+#include <QMimeData>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+bool holdsText(const QMimeData *source)
+{
+    return source && source->hasText();
+}
+
+} // namespace
 
 CodeBox::CodeBox(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -32,4 +43,17 @@ QString CodeBox::textForClipboard() const
             c = u'\n';
     }
     return text;
+}
+
+bool CodeBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return holdsText(source) && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void CodeBox::insertFromMimeData(const QMimeData *source)
+{
+    // Qt 6.4's QWidgetTextControl::insertFromMimeData reads formats().first(), which crashes on
+    // data without formats (an empty X11 clipboard, or an owner that never answers).
+    if (holdsText(source))
+        QPlainTextEdit::insertFromMimeData(source);
 }

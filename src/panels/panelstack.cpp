@@ -55,6 +55,7 @@ QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->setValidator(new OneLineValidator(combo));
+    pasteOnlyText(combo);
     return combo;
 }
 

@@ -1,0 +1,168 @@
+// What goes in and out of the window through the clipboard and drag and drop: a paste of a
+// clipboard that holds no text changes nothing, whichever way it comes.
+#include <QClipboard>
+#include <QMimeData>
+
+#include "windowdriver.h"
+
+namespace {
+
+enum class Contents { Cleared, NoFormats, NoText };
+enum class Path { CtrlV, ShiftInsert, ContextMenu, Drop };
+
+const char *name(Contents contents)
+{
+    switch (contents) {
+    case Contents::Cleared:
+        return "cleared clipboard";
+    case Contents::NoFormats:
+        return "data without formats";
+    case Contents::NoText:
+        return "data without text";
+    }
+    return "";
+}
+
+const char *name(Path path)
+{
+    switch (path) {
+    case Path::CtrlV:
+        return "Ctrl+V";
+    case Path::ShiftInsert:
+        return "Shift+Insert";
+    case Path::ContextMenu:
+        return "context menu";
+    case Path::Drop:
+        return "drop";
+    }
+    return "";
+}
+
+// What a desktop's clipboard may hand over when it has nothing to paste: no data at all, data
+// whose owner names no format (X11 with no owner, or an owner that never answers), or data in
+// a format that is not text.
+QMimeData *mimeData(Contents contents)
+{
+    if (contents == Contents::Cleared)
+        return nullptr;
+    auto *data = new QMimeData;
+    if (contents == Contents::NoText)
+        data->setData(u"application/octet-stream"_s, QByteArrayLiteral("\x00\x01\x02"));
+    return data;
+}
+
+// Drops the data where a drag from another program would, if the widget takes it.
+void drop(QWidget *widget, QPoint at, const QMimeData &data)
+{
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &enter);
+    if (!enter.isAccepted())
+        return;
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &move);
+    QDropEvent dropped(at, Qt::CopyAction, &data, {}, {});
+    QApplication::sendEvent(widget, &dropped);
+}
+
+} // namespace
+
+class TestClipboard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void pasteOfNothingChangesNothing_data();
+    void pasteOfNothingChangesNothing();
+
+private:
+    QStringList texts() const;
+    std::unique_ptr<WindowDriver> m_user;
+};
+
+void TestClipboard::initTestCase()
+{
+    m_user = std::make_unique<WindowDriver>();
+    m_user->clickNode(u"ADC2"_s);
+}
+
+void TestClipboard::cleanupTestCase()
+{
+    m_user.reset();
+}
+
+// Everything a paste could reach: showcode and the six lists.
+QStringList TestClipboard::texts() const
+{
+    QStringList all{m_user->code()};
+    for (int i = 0; i < 6; ++i)
+        all.append(m_user->list(i)->lineEdit()->text());
+    return all;
+}
+
+void TestClipboard::pasteOfNothingChangesNothing_data()
+{
+    QTest::addColumn<int>("target"); // -1 for showcode, else the list's index
+    QTest::addColumn<Contents>("contents");
+    QTest::addColumn<Path>("path");
+    for (int target = -1; target < 6; ++target) {
+        const QByteArray where = target < 0 ? "showcode" : "list " + QByteArray::number(target);
+        for (Contents contents : {Contents::Cleared, Contents::NoFormats, Contents::NoText}) {
+            for (Path path : {Path::CtrlV, Path::ShiftInsert, Path::ContextMenu, Path::Drop}) {
+                QTest::addRow("%s, %s, %s", where.constData(), name(contents), name(path))
+                    << target << contents << path;
+            }
+        }
+    }
+}
+
+void TestClipboard::pasteOfNothingChangesNothing()
+{
+    QFETCH(int, target);
+    QFETCH(Contents, contents);
+    QFETCH(Path, path);
+
+    // Some text in the target, all of it selected: a paste that did anything would show.
+    QWidget *keys = nullptr;
+    QWidget *area = nullptr;
+    if (target < 0) {
+        CodeBox *box = m_user->window->showcode();
+        box->setText(u"int\u00a0x;\r\ny = 1;"_s);
+        box->selectAll();
+        keys = box;
+        area = box->viewport();
+    } else {
+        m_user->type(target, u"独立模式"_s);
+        QComboBox *list = m_user->list(target);
+        list->lineEdit()->selectAll();
+        keys = list;
+        area = list->lineEdit();
+    }
+    const QStringList before = texts();
+
+    QGuiApplication::clipboard()->setMimeData(mimeData(contents));
+    const QPoint middle = area->rect().center();
+    switch (path) {
+    case Path::CtrlV:
+        QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Path::ShiftInsert:
+        QTest::keyClick(keys, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Path::ContextMenu:
+        // Whether the item is offered at all is the widget's business; choosing it must not
+        // change anything.
+        WindowDriver::chooseFromContextMenu(area, middle, u"edit-paste"_s);
+        break;
+    case Path::Drop: {
+        const std::unique_ptr<QMimeData> data(mimeData(contents));
+        const QMimeData none;
+        drop(area, middle, data ? *data : none);
+        break;
+    }
+    }
+    QCOMPARE(texts(), before);
+    QVERIFY(m_user->window->isVisible());
+}
+
+QTEST_MAIN(TestClipboard)
+#include "tst_clipboard.moc"
