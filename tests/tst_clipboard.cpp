@@ -1,5 +1,6 @@
 // What goes in and out of the window through the clipboard and drag and drop: a paste of a
-// clipboard that holds no text changes nothing, whichever way it comes.
+// clipboard that holds no text changes nothing, whichever way it comes; every way of copying out
+// of showcode gives the same text.
 #include <QClipboard>
 #include <QMimeData>
 
@@ -9,6 +10,7 @@ namespace {
 
 enum class Contents { Cleared, NoFormats, NoText };
 enum class Path { CtrlV, ShiftInsert, ContextMenu, Drop };
+enum class Copy { Button, CtrlC, CtrlInsert, CtrlX, ShiftDelete, MenuCopy, MenuCut };
 
 const char *name(Contents contents)
 {
@@ -73,6 +75,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void pasteOfNothingChangesNothing_data();
     void pasteOfNothingChangesNothing();
+    void copyCarriesWhatTheBoxShows_data();
+    void copyCarriesWhatTheBoxShows();
 
 private:
     QStringList texts() const;
@@ -162,6 +166,78 @@ void TestClipboard::pasteOfNothingChangesNothing()
     }
     QCOMPARE(texts(), before);
     QVERIFY(m_user->window->isVisible());
+}
+
+void TestClipboard::copyCarriesWhatTheBoxShows_data()
+{
+    QTest::addColumn<Copy>("how");
+    QTest::addColumn<int>("from"); // the selection, where the way copies a selection
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("left"); // showcode's text afterwards
+
+    // No-break spaces are shown as spaces but are other characters; they stay what they are.
+    const QString all = u"int\u00a0a;\n\tb\u00a0=\u00a0\u00a01;\n"_s;
+    const QString shown = u"int\u00a0a;\r\n\tb\u00a0=\u00a0\u00a01;\r\n"_s;
+    const int end = 16;
+    QTest::newRow("复制代码") << Copy::Button << 3 << 10 << all << shown;
+    QTest::newRow("Ctrl+C, all") << Copy::CtrlC << 0 << end << all << shown;
+    QTest::newRow("Ctrl+C, across a line")
+        << Copy::CtrlC << 3 << 10 << u"\u00a0a;\n\tb\u00a0"_s << shown;
+    QTest::newRow("Ctrl+Insert") << Copy::CtrlInsert << 0 << end << all << shown;
+    QTest::newRow("Ctrl+X") << Copy::CtrlX << 0 << end << all << QString();
+    QTest::newRow("Ctrl+X, across a line")
+        << Copy::CtrlX << 3 << 10 << u"\u00a0a;\n\tb\u00a0"_s << u"int=\u00a0\u00a01;\r\n"_s;
+    QTest::newRow("Shift+Delete") << Copy::ShiftDelete << 0 << end << all << QString();
+    QTest::newRow("context menu Copy") << Copy::MenuCopy << 0 << end << all << shown;
+    QTest::newRow("context menu Cut") << Copy::MenuCut << 0 << end << all << QString();
+}
+
+void TestClipboard::copyCarriesWhatTheBoxShows()
+{
+    QFETCH(Copy, how);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, copied);
+    QFETCH(QString, left);
+
+    CodeBox *box = m_user->window->showcode();
+    box->setText(u"int\u00a0a;\r\n\tb\u00a0=\u00a0\u00a01;\r\n"_s);
+    QTextCursor selection = box->textCursor();
+    selection.setPosition(from);
+    selection.setPosition(to, QTextCursor::KeepAnchor);
+    box->setTextCursor(selection);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(u"something else"_s);
+
+    const QPoint middle = box->viewport()->rect().center();
+    switch (how) {
+    case Copy::Button:
+        m_user->copy();
+        break;
+    case Copy::CtrlC:
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        break;
+    case Copy::CtrlInsert:
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ControlModifier);
+        break;
+    case Copy::CtrlX:
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        break;
+    case Copy::ShiftDelete:
+        QTest::keyClick(box, Qt::Key_Delete, Qt::ShiftModifier);
+        break;
+    case Copy::MenuCopy:
+        QVERIFY(WindowDriver::chooseFromContextMenu(box->viewport(), middle, u"edit-copy"_s));
+        break;
+    case Copy::MenuCut:
+        QVERIFY(WindowDriver::chooseFromContextMenu(box->viewport(), middle, u"edit-cut"_s));
+        break;
+    }
+    QCOMPARE(clipboard->text(), copied);
+    // Plain text only, as the copy button puts it there.
+    QCOMPARE(clipboard->mimeData()->formats(), QStringList{u"text/plain"_s});
+    QCOMPARE(m_user->code(), left);
 }
 
 QTEST_MAIN(TestClipboard)

@@ -6,6 +6,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The box's raw text as the clipboard takes it: the editor's line and paragraph separators
+// become LF, every other character stays as shown (toPlainText() would also turn no-break
+// spaces into plain ones).
+QString clipboardForm(QString raw)
+{
+    for (QChar &c : raw) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return raw;
+}
+
 bool holdsText(const QMimeData *source)
 {
     return source && source->hasText();
@@ -36,13 +48,7 @@ void CodeBox::setText(const QString &text)
 
 QString CodeBox::textForClipboard() const
 {
-    // toPlainText() would also turn no-break spaces into plain ones.
-    QString text = document()->toRawText();
-    for (QChar &c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = u'\n';
-    }
-    return text;
+    return clipboardForm(document()->toRawText());
 }
 
 bool CodeBox::canInsertFromMimeData(const QMimeData *source) const
@@ -56,4 +62,11 @@ void CodeBox::insertFromMimeData(const QMimeData *source)
     // data without formats (an empty X11 clipboard, or an owner that never answers).
     if (holdsText(source))
         QPlainTextEdit::insertFromMimeData(source);
+}
+
+QMimeData *CodeBox::createMimeDataFromSelection() const
+{
+    auto *selection = new QMimeData;
+    selection->setText(clipboardForm(textCursor().selectedText()));
+    return selection;
 }

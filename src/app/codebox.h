@@ -1,7 +1,10 @@
 // showcode, the code text box. The program speaks of its text with CR LF between lines, as the
 // generated fragments have them; the editor keeps lines as blocks. text() and setText() translate
-// between the two, so that what goes in comes back out unchanged. What comes in by paste or drop
-// must hold text; anything else changes nothing.
+// between the two, so that what goes in comes back out unchanged.
+//
+// What leaves the box takes one form whichever way it goes (the copy button, Ctrl+C, Ctrl+X, the
+// context menu, the X11 primary selection): the characters as shown, lines joined by LF. What
+// comes in by paste or drop must hold text; anything else changes nothing.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -18,4 +21,5 @@ public:
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 };
