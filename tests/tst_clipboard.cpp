@@ -1,6 +1,7 @@
 // What goes in and out of the window through the clipboard and drag and drop: a paste of a
 // clipboard that holds no text changes nothing, whichever way it comes; every way of copying out
-// of showcode gives the same text.
+// of showcode gives the same text; a drag of showcode's selection moves it within the box and
+// never starts a drag of the platform.
 #include <QClipboard>
 #include <QMimeData>
 
@@ -77,6 +78,8 @@ private Q_SLOTS:
     void pasteOfNothingChangesNothing();
     void copyCarriesWhatTheBoxShows_data();
     void copyCarriesWhatTheBoxShows();
+    void dragMovesTextOnlyWithinTheBox_data();
+    void dragMovesTextOnlyWithinTheBox();
 
 private:
     QStringList texts() const;
@@ -238,6 +241,77 @@ void TestClipboard::copyCarriesWhatTheBoxShows()
     // Plain text only, as the copy button puts it there.
     QCOMPARE(clipboard->mimeData()->formats(), QStringList{u"text/plain"_s});
     QCOMPARE(m_user->code(), left);
+}
+
+void TestClipboard::dragMovesTextOnlyWithinTheBox_data()
+{
+    QTest::addColumn<QString>("onto"); // a control of the window, or a place in showcode
+    QTest::addColumn<bool>("escape");  // Escape pressed before the release
+    QTest::addColumn<QString>("left");
+
+    const QString unchanged = u"AAAA\r\nBBBB\r\nCCCC"_s;
+    QTest::newRow("onto the tree") << u"TreeView"_s << false << unchanged;
+    QTest::newRow("onto the panels") << u"ADC2"_s << false << unchanged;
+    QTest::newRow("onto 复制代码") << u"copycode"_s << false << unchanged;
+    QTest::newRow("onto a list") << u"ADC2_combo"_s << false << unchanged;
+    QTest::newRow("onto the selection") << u"selection"_s << false << unchanged;
+    QTest::newRow("to the start of line 2") << u"line 2"_s << false << u"\r\nAAAABBBB\r\nCCCC"_s;
+    QTest::newRow("to the end of the text") << u"end"_s << false << u"\r\nBBBB\r\nCCCCAAAA"_s;
+    QTest::newRow("to the end of the text, Escape") << u"end"_s << true << unchanged;
+}
+
+void TestClipboard::dragMovesTextOnlyWithinTheBox()
+{
+    QFETCH(QString, onto);
+    QFETCH(bool, escape);
+    QFETCH(QString, left);
+
+    CodeBox *box = m_user->window->showcode();
+    QWidget *area = box->viewport();
+    box->setText(u"AAAA\r\nBBBB\r\nCCCC"_s);
+    QTextCursor selection = box->textCursor();
+    selection.setPosition(0);
+    selection.setPosition(4, QTextCursor::KeepAnchor);
+    box->setTextCursor(selection);
+    const auto caretAt = [box](int position) {
+        QTextCursor cursor = box->textCursor();
+        cursor.setPosition(position);
+        return box->cursorRect(cursor).center();
+    };
+
+    // Where the pointer ends, in the box's coordinates: the box has the mouse from the press
+    // to the release, wherever the pointer goes.
+    QPoint target;
+    if (onto == u"selection"_s)
+        target = caretAt(2);
+    else if (onto == u"line 2"_s)
+        target = caretAt(5);
+    else if (onto == u"end"_s)
+        target = caretAt(14) + QPoint(20, 0);
+    else if (QWidget *control = m_user->find<QWidget>(onto))
+        target = area->mapFromGlobal(control->mapToGlobal(control->rect().center()));
+    QVERIFY(!target.isNull());
+
+    m_user->window->tips()->setText(u"before"_s);
+    const DragWatch watch(m_user->window.get());
+    const QPoint start = caretAt(2);
+    QTest::mousePress(area, Qt::LeftButton, {}, start);
+    QTest::mouseMove(area, start + QPoint(QApplication::startDragDistance() + 2, 0));
+    QTest::mouseMove(area, target);
+    if (escape)
+        QTest::keyClick(box, Qt::Key_Escape);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, target);
+    QCoreApplication::processEvents();
+
+    QVERIFY2(!watch.started, "a drag of the platform started");
+    QCOMPARE(m_user->code(), left);
+    QCOMPARE(m_user->tips(), u"before"_s);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    // A move is one step to undo.
+    if (left != u"AAAA\r\nBBBB\r\nCCCC"_s) {
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_user->code(), u"AAAA\r\nBBBB\r\nCCCC"_s);
+    }
 }
 
 QTEST_MAIN(TestClipboard)

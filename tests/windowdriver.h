@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDrag>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -35,6 +36,28 @@ public:
         asked.push_back(request);
         return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
     }
+};
+
+// Looks out for drags of Qt's drag and drop under `scope`. Such a drag runs a session of the
+// platform, on X11 with a pointer grab of its own; none may start from the window. A drag that
+// starts is noted and cancelled at once, so the test goes on instead of waiting in its loop.
+class DragWatch {
+public:
+    explicit DragWatch(QObject *scope)
+    {
+        m_poll.setInterval(0);
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, scope] {
+            if (scope->findChild<QDrag *>()) {
+                started = true;
+                QDrag::cancel();
+            }
+        });
+        m_poll.start();
+    }
+    bool started = false;
+
+private:
+    QTimer m_poll;
 };
 
 class WindowDriver {
