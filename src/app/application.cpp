@@ -1,6 +1,9 @@
 #include "app/application.h"
 
-#include <memory>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -8,6 +11,60 @@
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A message of Qt's start, kept with copies of its context.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+std::mutex heldMutex;
+std::vector<HeldMessage> held;
+
+void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        // Qt would abort next.
+        std::fputs(Pinwright::kNoDisplayMessage, stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    const std::lock_guard lock(heldMutex);
+    held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+void passOnHeld()
+{
+    std::vector<HeldMessage> messages;
+    {
+        const std::lock_guard lock(heldMutex);
+        messages.swap(held);
+    }
+    for (const HeldMessage &message : messages) {
+        const QMessageLogContext context(message.file.constData(), message.line,
+                                         message.function.constData(),
+                                         message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(holdWhileStarting);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    passOnHeld();
+    prepareApplication(*app);
+    return app;
+}
 
 void Pinwright::prepareApplication(QApplication &app)
 {
