@@ -79,10 +79,11 @@ QMimeData *CodeBox::createMimeDataFromSelection() const
     return selection;
 }
 
-// Qt starts a drag of the selection from a press on it, and that drag runs the platform's own
-// drag session, which on X11 can end with the pointer still grabbed. The box handles such a
-// press itself instead: released without moving it puts the caret there, as Qt does; moved, it
-// shows where the text would go and moves it there on release inside the box.
+// Qt 6.4's QWidgetTextControl drags the selection with QDrag and, on X11, starts a new QDrag by
+// itself after the release, which eats keys and clicks and may keep the pointer grabbed. The box
+// handles a press on the selection itself instead: released without moving it puts the caret
+// there, as Qt does; moved, it shows where the text would go and moves it there on release
+// inside the box.
 bool CodeBox::pressStartsMove(const QMouseEvent *event) const
 {
     const QTextCursor selection = textCursor();
