@@ -60,6 +60,27 @@ private:
     QTimer m_poll;
 };
 
+// While it lives, drops the two notices the offscreen platform gives for every popup menu (it
+// can neither raise it nor grab the keyboard for it); other messages go on as before.
+class QuietPopupNotices {
+public:
+    QuietPopupNotices() { s_previous = qInstallMessageHandler(&filter); }
+    ~QuietPopupNotices() { qInstallMessageHandler(s_previous); }
+    QuietPopupNotices(const QuietPopupNotices &) = delete;
+    QuietPopupNotices &operator=(const QuietPopupNotices &) = delete;
+
+private:
+    static void filter(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (text == u"This plugin does not support raise()"_s
+            || text == u"This plugin does not support grabbing the keyboard"_s)
+            return;
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
 class WindowDriver {
 public:
     RecordingBoxes boxes;
@@ -134,6 +155,7 @@ public:
     // is closed again either way.
     static bool chooseFromContextMenu(QWidget *widget, QPoint at, const QString &item)
     {
+        const QuietPopupNotices quiet;
         bool chosen = false;
         QTimer poll;
         poll.setInterval(10);
