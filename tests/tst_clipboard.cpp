@@ -258,6 +258,7 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox_data()
     QTest::newRow("to the start of line 2") << u"line 2"_s << false << u"\r\nAAAABBBB\r\nCCCC"_s;
     QTest::newRow("to the end of the text") << u"end"_s << false << u"\r\nBBBB\r\nCCCCAAAA"_s;
     QTest::newRow("to the end of the text, Escape") << u"end"_s << true << unchanged;
+    QTest::newRow("a click on the selection") << u"click"_s << false << unchanged;
 }
 
 void TestClipboard::dragMovesTextOnlyWithinTheBox()
@@ -282,7 +283,7 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox()
     // Where the pointer ends, in the box's coordinates: the box has the mouse from the press
     // to the release, wherever the pointer goes.
     QPoint target;
-    if (onto == u"selection"_s)
+    if (onto == u"selection"_s || onto == u"click"_s)
         target = caretAt(2);
     else if (onto == u"line 2"_s)
         target = caretAt(5);
@@ -296,8 +297,10 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox()
     const DragWatch watch(m_user->window.get());
     const QPoint start = caretAt(2);
     QTest::mousePress(area, Qt::LeftButton, {}, start);
-    QTest::mouseMove(area, start + QPoint(QApplication::startDragDistance() + 2, 0));
-    QTest::mouseMove(area, target);
+    if (onto != u"click"_s) {
+        QTest::mouseMove(area, start + QPoint(QApplication::startDragDistance() + 2, 0));
+        QTest::mouseMove(area, target);
+    }
     if (escape)
         QTest::keyClick(box, Qt::Key_Escape);
     QTest::mouseRelease(area, Qt::LeftButton, {}, target);
@@ -307,6 +310,11 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox()
     QCOMPARE(m_user->code(), left);
     QCOMPARE(m_user->tips(), u"before"_s);
     QVERIFY(!QGuiApplication::overrideCursor());
+    // A click on the selection puts the caret there, as anywhere else.
+    if (onto == u"click"_s) {
+        QVERIFY(!box->textCursor().hasSelection());
+        QCOMPARE(box->textCursor().position(), 2);
+    }
     // A move is one step to undo.
     if (left != u"AAAA\r\nBBBB\r\nCCCC"_s) {
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
