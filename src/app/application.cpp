@@ -14,6 +14,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// What the program prints when there is no display to show its window on.
+constexpr char kNoDisplay[] =
+    "Pinwright 无法启动：找不到可用的显示。请在图形桌面中运行，或设置 DISPLAY（X11）或 "
+    "WAYLAND_DISPLAY（Wayland）。\n";
+
 // A message of Qt's start, kept with copies of its context.
 struct HeldMessage {
     QtMsgType type;
@@ -31,7 +36,7 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const 
 {
     if (type == QtFatalMsg) {
         // Qt would abort next.
-        std::fputs(Pinwright::kNoDisplayMessage, stderr);
+        std::fputs(kNoDisplay, stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -13,11 +13,8 @@
 class QApplication;
 
 namespace Pinwright {
-// What the program prints when there is no display to show its window on.
-inline constexpr char kNoDisplayMessage[] =
-    "Pinwright 无法启动：找不到可用的显示。请在图形桌面中运行，或设置 DISPLAY（X11）或 "
-    "WAYLAND_DISPLAY（Wayland）。\n";
-
+// Makes the application on the user's display, or ends the program as above, and prepares it.
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
+// The names and translations, for an application made otherwise (the benchmark's).
 void prepareApplication(QApplication &app);
 } // namespace Pinwright

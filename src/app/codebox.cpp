@@ -178,11 +178,11 @@ void CodeBox::contextMenuEvent(QContextMenuEvent *event)
 
 void CodeBox::keyPressEvent(QKeyEvent *event)
 {
-    if (m_move == Move::None) {
+    if (m_move == Move::None || m_move == Move::Pressed) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    // While the button is held the keys do not edit. Escape gives the move up, and the rest of
+    // While text is being moved the keys do not edit. Escape gives the move up, and the rest of
     // the gesture, up to the release, does nothing.
     event->accept();
     if (event->key() == Qt::Key_Escape)
