@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDrag>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -33,6 +36,49 @@ public:
         asked.push_back(request);
         return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
     }
+};
+
+// Looks out for drags of Qt's drag and drop under `scope`. Such a drag runs a session of the
+// platform, on X11 with a pointer grab of its own; none may start from the window. A drag that
+// starts is noted and cancelled at once, so the test goes on instead of waiting in its loop.
+class DragWatch {
+public:
+    explicit DragWatch(QObject *scope)
+    {
+        m_poll.setInterval(0);
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, scope] {
+            if (scope->findChild<QDrag *>()) {
+                started = true;
+                QDrag::cancel();
+            }
+        });
+        m_poll.start();
+    }
+    bool started = false;
+
+private:
+    QTimer m_poll;
+};
+
+// While it lives, drops the two notices the offscreen platform gives for every popup menu (it
+// can neither raise it nor grab the keyboard for it); other messages go on as before.
+class QuietPopupNotices {
+public:
+    QuietPopupNotices() { s_previous = qInstallMessageHandler(&filter); }
+    ~QuietPopupNotices() { qInstallMessageHandler(s_previous); }
+    QuietPopupNotices(const QuietPopupNotices &) = delete;
+    QuietPopupNotices &operator=(const QuietPopupNotices &) = delete;
+
+private:
+    static void filter(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (text == u"This plugin does not support raise()"_s
+            || text == u"This plugin does not support grabbing the keyboard"_s)
+            return;
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
 };
 
 class WindowDriver {
@@ -101,6 +147,35 @@ public:
         QInputMethodEvent event;
         event.setCommitString(text);
         QApplication::sendEvent(widget, &event);
+    }
+
+    // Opens the widget's own context menu at `at` and picks the item of that object name
+    // ("edit-paste", "edit-copy", "edit-cut") as a user does: with Return if it is enabled, else
+    // the menu is closed with Escape. Returns whether the item was there and enabled; the menu
+    // is closed again either way.
+    static bool chooseFromContextMenu(QWidget *widget, QPoint at, const QString &item)
+    {
+        const QuietPopupNotices quiet;
+        bool chosen = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll.stop();
+            auto *action = menu->findChild<QAction *>(item);
+            chosen = action && action->isEnabled();
+            if (chosen)
+                menu->setActiveAction(action);
+            QTest::keyClick(menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        poll.start();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        // The text widgets pop their menus up and return at once.
+        [[maybe_unused]] const bool answered = QTest::qWaitFor([&] { return !poll.isActive(); });
+        return chosen;
     }
 
     void generate() { QTest::mouseClick(find<QPushButton>(u"buildcode"_s), Qt::LeftButton); }

@@ -1,10 +1,20 @@
-// Application-wide set-up that comes before the window: the names the desktop knows the program
-// by, and Qt's own translations for the user's language (so message boxes say 是 and 否 on a
-// Chinese desktop).
+// Application-wide set-up that comes before the window: starting Qt on the user's display, the
+// names the desktop knows the program by, and Qt's own translations for the user's language (so
+// message boxes say 是 and 否 on a Chinese desktop).
+//
+// Qt ends the program with a fatal error, and so a core dump, when its platform plugin cannot
+// start: no DISPLAY and no WAYLAND_DISPLAY, or a display whose server is gone. startApplication
+// turns that into one line saying so and exit status 1. What Qt reports while it starts is held
+// back until it has started, as it only explains that one failure otherwise.
 #pragma once
+
+#include <memory>
 
 class QApplication;
 
 namespace Pinwright {
+// Makes the application on the user's display, or ends the program as above, and prepares it.
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
+// The names and translations, for an application made otherwise (the benchmark's).
 void prepareApplication(QApplication &app);
 } // namespace Pinwright

@@ -5,9 +5,8 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    Pinwright::prepareApplication(app);
+    const auto app = Pinwright::startApplication(argc, argv);
     MainForm window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+
 bool isLineBreak(QChar c)
 {
     switch (c.unicode()) {
@@ -23,6 +30,27 @@ bool isLineBreak(QChar c)
     }
 }
 
+namespace {
+
+class PasteFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)) {
+            const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+            if (!data || !data->hasText())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 void keepFirstLine(QString &text, int &cursor)
 {
     qsizetype i = 0;
@@ -42,4 +70,13 @@ QValidator::State OneLineValidator::validate(QString &input, int &pos) const
 {
     keepFirstLine(input, pos);
     return Acceptable;
+}
+
+void pasteOnlyText(QComboBox *list)
+{
+    // Keys reach the field through the list, which has its focus, or directly.
+    auto *filter = new PasteFilter(list);
+    list->installEventFilter(filter);
+    if (list->lineEdit())
+        list->lineEdit()->installEventFilter(filter);
 }

@@ -5,6 +5,8 @@
 
 #include <QValidator>
 
+class QComboBox;
+
 class OneLineValidator final : public QValidator {
 public:
     using QValidator::QValidator;
@@ -17,3 +19,9 @@ bool isLineBreak(QChar c);
 // The function behind the validator: `cursor` is where an insertion ended. Everything from the
 // first line break up to the cursor (or to the end, if the break lies beyond it) is dropped.
 void keepFirstLine(QString &text, int &cursor);
+
+// Lets a list's field take a paste only of text: with nothing to paste, Qt's line edit still
+// pastes the empty string over the selection and so deletes it. With this, Ctrl+V and
+// Shift+Insert do nothing then, like the context menu's Paste (offered only with text) and a
+// middle click (which drops the selection before it pastes).
+void pasteOnlyText(QComboBox *list);

@@ -54,6 +54,7 @@ QComboBox *addList(QWidget *group, const QString &arrayName, const ListSpec &spe
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->setValidator(new OneLineValidator(combo));
+    pasteOnlyText(combo);
     return combo;
 }
 

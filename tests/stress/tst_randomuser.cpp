@@ -1,6 +1,7 @@
 // A random user. One seeded run drives the real window with many thousand actions: clicks and
 // arrow keys on every tree node, option clicks, typing, input-method commits and pastes into the
-// six lists and into showcode, generate, copy, the help tip and the close request (answered No).
+// six lists and into showcode, pastes with nothing to paste, drags of selected text, generate,
+// copy by the button and by the keys, the help tip and the close request (answered No).
 // After every action it checks what must always hold: the key in SelectedKey names the panel in
 // front, every group keeps one selected option, the lists hold one line each, a generated
 // fragment has the shape of its panel, copy puts exactly the text of showcode on the clipboard,
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -27,6 +29,7 @@
 #include <deque>
 #include <random>
 
+#include "../windowdriver.h"
 #include "app/codebox.h"
 #include "app/mainform.h"
 #include "app/messages.h"
@@ -333,6 +336,8 @@ private:
     void editList();
     void editShowcode();
     void enterText(QWidget *target, const QString &text);
+    void pasteNothing();
+    void dragText();
     void pressEditingKey(QWidget *target);
     void generate();
     void copy();
@@ -399,14 +404,18 @@ void RandomUser::act(int index)
     const int roll = m_dice.below(100);
     if (roll < 20)
         clickRandomNode();
-    else if (roll < 35)
+    else if (roll < 33)
         pressTreeKey();
-    else if (roll < 50)
+    else if (roll < 46)
         clickOption();
-    else if (roll < 65)
+    else if (roll < 60)
         editList();
-    else if (roll < 75)
+    else if (roll < 70)
         editShowcode();
+    else if (roll < 73)
+        pasteNothing();
+    else if (roll < 76)
+        dragText();
     else if (roll < 87)
         generate();
     else if (roll < 93)
@@ -610,6 +619,139 @@ void RandomUser::enterText(QWidget *target, const QString &text)
     }
 }
 
+// A paste with nothing to paste, into showcode or a list, by a key or the context menu: the
+// clipboard cleared, holding data without formats (what an empty X11 clipboard gives), or data
+// that is not text. It changes nothing, not even a selection it would replace.
+void RandomUser::pasteNothing()
+{
+    QWidget *keys = m_window.showcode();
+    QWidget *area = m_window.showcode()->viewport();
+    QString where = u"showcode"_s;
+    if (m_dice.percent(50)) {
+        bringToFront(u"ADC2"_s);
+        if (QTest::currentTestFailed())
+            return;
+        const int index = m_dice.below(6);
+        keys = list(index);
+        area = list(index)->lineEdit();
+        where = u"list %1"_s.arg(index);
+    }
+    const QPoint at(m_dice.below(area->width()), m_dice.below(area->height()));
+    QTest::mouseClick(area, Qt::LeftButton, {}, at);
+    if (m_dice.percent(50))
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+
+    const int contents = m_dice.below(3);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (contents == 0) {
+        clipboard->clear();
+    } else {
+        auto *data = new QMimeData;
+        if (contents == 2)
+            data->setData(u"application/octet-stream"_s, QByteArrayLiteral("\x01\x02"));
+        clipboard->setMimeData(data);
+    }
+    const int how = m_dice.below(3);
+    note(u"%1: paste %2 by %3"_s.arg(where,
+                                     contents == 0   ? u"a cleared clipboard"_s
+                                     : contents == 1 ? u"data without formats"_s
+                                                     : u"data without text"_s,
+                                     how == 0   ? u"Ctrl+V"_s
+                                     : how == 1 ? u"Shift+Insert"_s
+                                                : u"the context menu"_s));
+    const Snapshot before = snapshot();
+    if (how == 0)
+        QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+    else if (how == 1)
+        QTest::keyClick(keys, Qt::Key_Insert, Qt::ShiftModifier);
+    else
+        WindowDriver::chooseFromContextMenu(area, at, u"edit-paste"_s);
+    QVERIFY(snapshot() == before);
+}
+
+// A drag of selected text, from showcode or from a list's field, released over a control of
+// the window, somewhere in showcode or outside the window, or given up with Escape. No drag of
+// Qt's drag and drop may start: on X11 one can keep the pointer. Text dragged within showcode
+// moves there; anything else changes nothing.
+void RandomUser::dragText()
+{
+    CodeBox *code = m_window.showcode();
+    QWidget *keys = code;
+    QWidget *area = code->viewport();
+    QString from = u"showcode"_s;
+    if (m_dice.percent(30)) {
+        bringToFront(u"ADC2"_s);
+        if (QTest::currentTestFailed())
+            return;
+        const int index = m_dice.below(6);
+        keys = list(index);
+        area = list(index)->lineEdit();
+        from = u"list %1"_s.arg(index);
+    }
+    QTest::mouseClick(area, Qt::LeftButton, {},
+                      QPoint(m_dice.below(area->width()), m_dice.below(area->height())));
+    if (m_dice.percent(50)) {
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+    } else {
+        const Qt::Key key = m_dice.percent(50) ? Qt::Key_Left : Qt::Key_Right;
+        for (int n = 1 + m_dice.below(12); n > 0; --n)
+            QTest::keyClick(keys, key, Qt::ShiftModifier);
+    }
+
+    // The press: on the selection where it shows, else anywhere in the field.
+    QPoint start(m_dice.below(area->width()), m_dice.below(area->height()));
+    if (area == code->viewport() && code->textCursor().hasSelection()) {
+        QTextCursor on = code->textCursor();
+        const int first = on.selectionStart();
+        on.setPosition(first + m_dice.below(on.selectionEnd() - first + 1));
+        const QPoint caret = code->cursorRect(on).center();
+        if (area->rect().contains(caret))
+            start = caret;
+    }
+    // Where the pointer ends, in the window: another control, a place in showcode, or outside.
+    static const char *const targets[] = {"TreeView", "buildcode", "copycode", "Tips",
+                                          "panels",   "showcode",  "outside"};
+    const QString target = QString::fromLatin1(m_dice.pick(targets));
+    QPoint end;
+    if (target == u"panels"_s) {
+        end = kPanelCentre;
+    } else if (target == u"outside"_s) {
+        end = QPoint(-40, m_window.height() + 40);
+    } else {
+        const QWidget *control =
+            target == u"showcode"_s ? code->viewport() : m_window.findChild<QWidget *>(target);
+        end = control->mapTo(
+            &m_window, QPoint(m_dice.below(control->width()), m_dice.below(control->height())));
+    }
+    const bool escape = m_dice.percent(15);
+    note(u"drag from %1 to %2%3"_s.arg(from, target, escape ? u", Escape"_s : QString()));
+
+    const Snapshot before = snapshot();
+    const DragWatch watch(&m_window);
+    // The field has the mouse from the press to the release, wherever the pointer goes.
+    QTest::mousePress(area, Qt::LeftButton, {}, start);
+    QTest::mouseMove(area, start + QPoint(QApplication::startDragDistance() + 1, 0));
+    QTest::mouseMove(area, area->mapFrom(&m_window, end));
+    if (escape)
+        QTest::keyClick(keys, Qt::Key_Escape);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, area->mapFrom(&m_window, end));
+    QCoreApplication::processEvents();
+    QVERIFY2(!watch.started, "a drag of Qt's drag and drop started");
+    QVERIFY(!QGuiApplication::overrideCursor());
+
+    Snapshot after = snapshot();
+    if (from == u"showcode"_s && target == u"showcode"_s && !escape) {
+        // A move: the same characters, perhaps in another order.
+        QString was = before.code;
+        QString is = after.code;
+        std::sort(was.begin(), was.end());
+        std::sort(is.begin(), is.end());
+        QVERIFY2(is == was, qPrintable(describe(after.code)));
+        after.code = before.code;
+    }
+    QVERIFY(after == before);
+}
+
 void RandomUser::pressEditingKey(QWidget *target)
 {
     struct Chord {
@@ -662,14 +804,33 @@ void RandomUser::generate()
 
 void RandomUser::copy()
 {
-    note(u"copy"_s);
     const Snapshot before = snapshot();
     QGuiApplication::clipboard()->setText(u"something else"_s);
-    QTest::mouseClick(m_window.findChild<QPushButton *>(u"copycode"_s), Qt::LeftButton);
-    QCOMPARE(m_window.tips()->text(), u"复制代码成功"_s);
+    // The button copies the whole box; the keys and the context menu copy the selection, here
+    // all of it. Each way gives the same text.
+    CodeBox *code = m_window.showcode();
+    const int how = m_dice.below(6);
+    if (how < 3) {
+        note(u"copy"_s);
+        QTest::mouseClick(m_window.findChild<QPushButton *>(u"copycode"_s), Qt::LeftButton);
+        QCOMPARE(m_window.tips()->text(), u"复制代码成功"_s);
+    } else {
+        note(how == 3   ? u"copy: select all, Ctrl+C"_s
+             : how == 4 ? u"copy: select all, Ctrl+Insert"_s
+                        : u"copy: select all, context menu Copy"_s);
+        QTest::keyClick(code, Qt::Key_A, Qt::ControlModifier);
+        if (how == 3)
+            QTest::keyClick(code, Qt::Key_C, Qt::ControlModifier);
+        else if (how == 4)
+            QTest::keyClick(code, Qt::Key_Insert, Qt::ControlModifier);
+        else if (!code->toPlainText().isEmpty())
+            QVERIFY(WindowDriver::chooseFromContextMenu(
+                code->viewport(), code->viewport()->rect().center(), u"edit-copy"_s));
+        if (code->toPlainText().isEmpty())
+            return; // nothing is selected, and nothing is copied
+    }
     // The clipboard takes showcode's text with its line breaks as plain LF.
-    const QString code = m_window.showcode()->text();
-    QString expected = code;
+    QString expected = code->text();
     expected.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
     Snapshot after = snapshot();
