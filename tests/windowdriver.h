@@ -21,6 +21,7 @@
 #include "app/codebox.h"
 #include "app/mainform.h"
 #include "app/messages.h"
+#include "model/paneltables.h"
 #include "panels/panelstack.h"
 #include "tree/librarytree.h"
 
@@ -115,7 +116,7 @@ public:
         QCoreApplication::processEvents(); // let the tree lay out what was expanded
         // Where the row is visible: long names reach past the viewport's right edge.
         const QRect row = tree()->visualItemRect(item) & tree()->viewport()->rect();
-        QVERIFY2(!row.isEmpty(), qPrintable(key));
+        QVERIFY2(!row.isEmpty() && tree()->itemAt(row.center()) == item, qPrintable(key));
         const QPoint at = row.center();
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
     }
@@ -185,10 +186,13 @@ public:
     QString tips() const { return window->tips()->text(); }
     QString selectedKey() const { return window->adc().SelectedKey; }
 
+    // The centre of the rectangle that all panels share, in the window.
+    static QPoint panelCentre() { return toPixels(kPanelRect).center(); }
+
     // The panel the user sees: the frame drawn at the centre of the panels' rectangle.
     QString frameInFront() const
     {
-        QWidget *w = window->childAt(QPoint(176 + 264, 16 + 168));
+        QWidget *w = window->childAt(panelCentre());
         while (w && w->parentWidget() != window.get())
             w = w->parentWidget();
         return w ? w->objectName() : QString();

@@ -7,7 +7,9 @@
 // fragment has the shape of its panel, copy puts exactly the text of showcode on the clipboard,
 // and actions that must change nothing change nothing.
 //
-// PINWRIGHT_STRESS_SEED   replays a run (the seed is printed at the start and on a failure)
+// PINWRIGHT_STRESS_SEED   the run's seed (printed at the start and on a failure); a fixed one by
+//                         default, so that every run of the suite is the same; "random" for a
+//                         fresh one
 // PINWRIGHT_STRESS_ACTIONS the number of actions (20000 by default; less under the sanitizers)
 // PINWRIGHT_STRESS_TRACE  set to 1 to print every action as it is made (to find a crash)
 #include <QApplication>
@@ -29,11 +31,14 @@
 #include <deque>
 #include <random>
 
-#include "../windowdriver.h"
 #include "app/codebox.h"
 #include "app/mainform.h"
 #include "app/messages.h"
+#include "codegen/adc.h"
+#include "model/nodetable.h"
+#include "panels/oneline.h"
 #include "tree/librarytree.h"
+#include "windowdriver.h"
 
 #ifndef PINWRIGHT_STRESS_DEFAULT_ACTIONS
 #define PINWRIGHT_STRESS_DEFAULT_ACTIONS 20000
@@ -43,29 +48,40 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kPanelKeys = {u"ABOUT"_s, u"ADC"_s,  u"ADC1"_s, u"ADC2"_s, u"ADC3"_s, u"ADC4"_s,
-                                u"ADC5"_s,  u"ADC6"_s, u"ADC7"_s, u"ADC8"_s, u"ADC9"_s, u"ADC10"_s};
-const QStringList kPanelsWithOptions = {u"ADC1"_s, u"ADC2"_s, u"ADC4"_s, u"ADC5"_s, u"ADC6"_s,
-                                        u"ADC7"_s, u"ADC8"_s, u"ADC9"_s, u"ADC10"_s};
+// What the panels hold, from the product's own tables: the keys of the panels, and their
+// option buttons group by group. A panel's controls may be made only when it is first raised;
+// until then every group is as the window opens, with its first option selected.
+struct PanelData {
+    QStringList keys;
+    QStringList keysWithOptions;
+    QList<QStringList> optionGroups;
+    QHash<QString, QString> panelOfOption;
+};
 
-// The option buttons, group by group. A panel's controls may be made only when it is first
-// raised; until then every group is as the window opens, with its first option selected.
-const QList<QStringList> kOptionGroups = {{u"ADC1_option1"_s, u"ADC1_option2"_s},
-                                          {u"ADC2_option1"_s, u"ADC2_option2"_s},
-                                          {u"ADC4_option1"_s, u"ADC4_option2"_s},
-                                          {u"ADC4_option3"_s, u"ADC4_option4"_s},
-                                          {u"ADC5_option1"_s, u"ADC5_option2"_s},
-                                          {u"ADC5_option3"_s, u"ADC5_option4"_s},
-                                          {u"ADC6_option1"_s, u"ADC6_option2"_s},
-                                          {u"ADC6_option3"_s, u"ADC6_option4"_s, u"ADC6_option5"_s},
-                                          {u"ADC6_option6"_s, u"ADC6_option7"_s},
-                                          {u"ADC7_option1"_s, u"ADC7_option2"_s},
-                                          {u"ADC8_option1"_s, u"ADC8_option2"_s},
-                                          {u"ADC9_option1"_s, u"ADC9_option2"_s},
-                                          {u"ADC10_option1"_s, u"ADC10_option2"_s}};
-
-// The centre of the panels' common rectangle (2640, 240, 7935, 5055 twips) in pixels.
-constexpr QPoint kPanelCentre{176 + 264, 16 + 168};
+const PanelData &panelData()
+{
+    static const PanelData data = [] {
+        PanelData d;
+        for (const PanelEntry &entry : kPanelRegistry) {
+            const QString key = entry.key().toString();
+            d.keys.append(key);
+            for (const GroupSpec &group : entry.panel->groups) {
+                if (group.options.empty())
+                    continue;
+                if (!d.keysWithOptions.contains(key))
+                    d.keysWithOptions.append(key);
+                QStringList names;
+                for (const OptionSpec &option : group.options) {
+                    names.append(qs(option.name));
+                    d.panelOfOption.insert(names.last(), key);
+                }
+                d.optionGroups.append(names);
+            }
+        }
+        return d;
+    }();
+    return data;
+}
 
 const QString kFixedText = u"真的没想到，你竟然会在这个界面点击“生成代码”,人才吖！\r\n\r\n"
                            u"触发隐藏剧情。。。\r\n\r\n"
@@ -144,25 +160,6 @@ const QStringList kTriggerConstants = {
     u"ADC_ExternalTrigConv_T1_CC3"_s,   u"ADC_ExternalTrigConv_T2_CC2"_s,
     u"ADC_ExternalTrigConv_T3_TRGO"_s,  u"ADC_ExternalTrigConv_T4_CC4"_s,
     u"ADC_ExternalTrigConv_Ext_IT11"_s, u"ADC_ExternalTrigConv_None"_s};
-
-bool isLineBreak(QChar c)
-{
-    switch (c.unicode()) {
-    case u'\n':
-    case u'\r':
-    case u'\v':
-    case u'\f':
-    case 0x1c:
-    case 0x1d:
-    case 0x1e:
-    case 0x85:
-    case 0x2028:
-    case 0x2029:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // A deterministic source of choices: the same seed gives the same run on every machine.
 class Dice {
@@ -286,20 +283,6 @@ QString describeAll(const QStringList &texts)
     return described.join(u", "_s);
 }
 
-// The window's seam, answering as the user of this run does: No to closing, OK to the help.
-class AnsweringBoxes final : public MessageBoxes {
-public:
-    int asked = 0;
-    MessageRequest last;
-
-    QMessageBox::StandardButton ask(QWidget *, const MessageRequest &request) override
-    {
-        ++asked;
-        last = request;
-        return request.buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
-    }
-};
-
 // What the user can see of the window, to tell which actions changed what.
 struct Snapshot {
     QString selectedKey;
@@ -315,7 +298,7 @@ class RandomUser {
 public:
     explicit RandomUser(quint64 seed)
         : m_dice(seed)
-        , m_window(&m_boxes)
+        , m_window(*m_driver.window)
         , m_trace(qEnvironmentVariableIntValue("PINWRIGHT_STRESS_TRACE") != 0)
     {
     }
@@ -358,12 +341,12 @@ private:
     void checkInitFragment(const QString &code);
 
     Dice m_dice;
-    AnsweringBoxes m_boxes;
-    MainForm m_window;
+    WindowDriver m_driver; // answers No to closing, OK to the help
+    MainForm &m_window;
     bool m_trace;
     QString m_expectedKey = u"ABOUT"_s;
     QList<QTreeWidgetItem *> m_nodes;
-    QList<const QObject *> m_frames; // in the order of kPanelKeys
+    QList<const QObject *> m_frames; // in the order of panelData().keys
     QHash<QString, QRadioButton *> m_options;
     std::array<QComboBox *, 6> m_lists{};
     std::deque<QString> m_recent;
@@ -371,15 +354,13 @@ private:
 
 void RandomUser::start()
 {
-    m_window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_window));
     m_window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&m_window));
 
     for (QTreeWidgetItemIterator it(m_window.treeView()); *it; ++it)
         m_nodes.append(*it);
-    QCOMPARE(m_nodes.size(), 42);
-    for (const QString &key : kPanelKeys) {
+    QCOMPARE(m_nodes.size(), qsizetype(kLibraryNodes.size()));
+    for (const QString &key : panelData().keys) {
         auto *frame = m_window.findChild<QGroupBox *>(key, Qt::FindDirectChildrenOnly);
         QVERIFY2(frame, qPrintable(key));
         m_frames.append(frame);
@@ -433,18 +414,12 @@ void RandomUser::clickNode(QTreeWidgetItem *item)
     LibraryTree *tree = m_window.treeView();
     const QString key = LibraryTree::keyOf(item);
     note(u"click node %1"_s.arg(key));
-    for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
-        parent->setExpanded(true);
-    tree->scrollToItem(item);
-    // Long names run past the viewport's right edge: click the part that shows.
-    const QRect shown = tree->visualItemRect(item).intersected(tree->viewport()->rect());
-    QVERIFY2(!shown.isEmpty() && tree->itemAt(shown.center()) == item, qPrintable(key));
-    const QPoint at = shown.center();
-
     const Snapshot before = snapshot();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    m_driver.clickNode(key);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY2(tree->currentItem() == item, qPrintable(key));
-    if (kPanelKeys.contains(key))
+    if (panelData().keys.contains(key))
         m_expectedKey = key;
     Snapshot after = snapshot();
     QCOMPARE(after.selectedKey, m_expectedKey);
@@ -474,7 +449,7 @@ void RandomUser::pressTreeKey()
     if (tree->currentItem() != current) {
         const QString moved = LibraryTree::keyOf(tree->currentItem());
         note(u"  now at %1"_s.arg(moved));
-        if (kPanelKeys.contains(moved))
+        if (panelData().keys.contains(moved))
             m_expectedKey = moved;
     }
     Snapshot after = snapshot();
@@ -493,13 +468,13 @@ void RandomUser::bringToFront(const QString &key)
 
 void RandomUser::clickOption()
 {
-    if (!kPanelsWithOptions.contains(frameInFront()))
-        bringToFront(m_dice.pick(kPanelsWithOptions));
+    if (!panelData().keysWithOptions.contains(frameInFront()))
+        bringToFront(m_dice.pick(panelData().keysWithOptions));
     if (QTest::currentTestFailed())
         return;
     const QString front = frameInFront();
     QStringList names;
-    for (const QStringList &group : kOptionGroups) {
+    for (const QStringList &group : panelData().optionGroups) {
         if (group.first().startsWith(front + u"_option"_s))
             names += group;
     }
@@ -513,7 +488,7 @@ void RandomUser::clickOption()
     // Only the options of that one group may have changed.
     Snapshot after = snapshot();
     qsizetype i = 0;
-    for (const QStringList &group : kOptionGroups) {
+    for (const QStringList &group : panelData().optionGroups) {
         for (qsizetype end = i + group.size(); i < end; ++i) {
             if (group.contains(button->objectName()))
                 after.options[i] = before.options[i];
@@ -714,7 +689,7 @@ void RandomUser::dragText()
     const QString target = QString::fromLatin1(m_dice.pick(targets));
     QPoint end;
     if (target == u"panels"_s) {
-        end = kPanelCentre;
+        end = WindowDriver::panelCentre();
     } else if (target == u"outside"_s) {
         end = QPoint(-40, m_window.height() + 40);
     } else {
@@ -845,16 +820,17 @@ void RandomUser::clickTips()
     const bool left = m_dice.percent(85);
     note(u"%1 click on Tips"_s.arg(left ? u"left"_s : u"right"_s));
     const Snapshot before = snapshot();
-    const int asked = m_boxes.asked;
+    const std::size_t asked = m_driver.boxes.asked.size();
     QTest::mouseClick(tips, left ? Qt::LeftButton : Qt::RightButton, {}, at);
     if (left) {
-        QCOMPARE(m_boxes.asked, asked + 1);
-        QCOMPARE(m_boxes.last.text, kHelpText);
-        QCOMPARE(m_boxes.last.title, u"惊喜就是Help"_s);
-        QCOMPARE(m_boxes.last.icon, QMessageBox::NoIcon);
-        QCOMPARE(m_boxes.last.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(m_driver.boxes.asked.size(), asked + 1);
+        QCOMPARE(m_driver.boxes.asked.back().text, kHelpText);
+        QCOMPARE(m_driver.boxes.asked.back().title, u"惊喜就是Help"_s);
+        QCOMPARE(m_driver.boxes.asked.back().icon, QMessageBox::NoIcon);
+        QCOMPARE(m_driver.boxes.asked.back().buttons,
+                 QMessageBox::StandardButtons(QMessageBox::Ok));
     } else {
-        QCOMPARE(m_boxes.asked, asked);
+        QCOMPARE(m_driver.boxes.asked.size(), asked);
     }
     QVERIFY(snapshot() == before);
 }
@@ -863,14 +839,14 @@ void RandomUser::requestClose()
 {
     note(u"close, answered No"_s);
     const Snapshot before = snapshot();
-    const int asked = m_boxes.asked;
+    const std::size_t asked = m_driver.boxes.asked.size();
     QVERIFY(!m_window.close());
     QVERIFY(m_window.isVisible());
-    QCOMPARE(m_boxes.asked, asked + 1);
-    QCOMPARE(m_boxes.last.text, u"是否退出?"_s);
-    QCOMPARE(m_boxes.last.title, u"Pinwright"_s);
-    QCOMPARE(m_boxes.last.icon, QMessageBox::Information);
-    QCOMPARE(m_boxes.last.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(m_driver.boxes.asked.size(), asked + 1);
+    QCOMPARE(m_driver.boxes.asked.back().text, u"是否退出?"_s);
+    QCOMPARE(m_driver.boxes.asked.back().title, u"Pinwright"_s);
+    QCOMPARE(m_driver.boxes.asked.back().icon, QMessageBox::Information);
+    QCOMPARE(m_driver.boxes.asked.back().buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(snapshot() == before);
 }
 
@@ -882,8 +858,8 @@ Snapshot RandomUser::snapshot()
                m_window.tips()->text(),
                {},
                {}};
-    for (int g = 0; g < kOptionGroups.size(); ++g) {
-        for (int o = 0; o < kOptionGroups[g].size(); ++o)
+    for (int g = 0; g < panelData().optionGroups.size(); ++g) {
+        for (int o = 0; o < panelData().optionGroups[g].size(); ++o)
             s.options.append(optionOn(g, o));
     }
     for (int i = 0; i < 6; ++i)
@@ -891,13 +867,9 @@ Snapshot RandomUser::snapshot()
     return s;
 }
 
-// The panel the user sees: the frame drawn at the centre of the panels' rectangle.
 QString RandomUser::frameInFront() const
 {
-    QWidget *hit = m_window.childAt(kPanelCentre);
-    while (hit && hit->parentWidget() != &m_window)
-        hit = hit->parentWidget();
-    return hit ? hit->objectName() : QString();
+    return m_driver.frameInFront();
 }
 
 // The panel last raised: the latest of the frames in the window's stacking order.
@@ -917,22 +889,22 @@ QRadioButton *RandomUser::option(const QString &name)
 {
     QRadioButton *&known = m_options[name];
     if (!known) {
-        const QString key = name.left(name.indexOf(u"_option"_s));
-        known = m_frames[kPanelKeys.indexOf(key)]->findChild<QRadioButton *>(name);
+        const QString key = panelData().panelOfOption.value(name);
+        known = m_frames[panelData().keys.indexOf(key)]->findChild<QRadioButton *>(name);
     }
     return known;
 }
 
 bool RandomUser::optionOn(int group, int position)
 {
-    const QRadioButton *button = option(kOptionGroups[group][position]);
+    const QRadioButton *button = option(panelData().optionGroups[group][position]);
     return button ? button->isChecked() : position == 0;
 }
 
 bool RandomUser::optionOn(const QString &name)
 {
-    for (int g = 0; g < kOptionGroups.size(); ++g) {
-        if (const int o = int(kOptionGroups[g].indexOf(name)); o >= 0)
+    for (int g = 0; g < panelData().optionGroups.size(); ++g) {
+        if (const int o = int(panelData().optionGroups[g].indexOf(name)); o >= 0)
             return optionOn(g, o);
     }
     return false;
@@ -941,7 +913,7 @@ bool RandomUser::optionOn(const QString &name)
 QComboBox *RandomUser::list(int index)
 {
     if (!m_lists[std::size_t(index)]) {
-        const QObject *panel = m_frames[kPanelKeys.indexOf(u"ADC2"_s)];
+        const QObject *panel = m_frames[panelData().keys.indexOf(u"ADC2"_s)];
         for (QComboBox *combo : panel->findChildren<QComboBox *>(u"ADC2_combo"_s)) {
             const int at = combo->property("index").toInt();
             if (at >= 0 && at < 6)
@@ -961,17 +933,17 @@ QString RandomUser::listText(int index)
 void RandomUser::checkAlways()
 {
     const QString key = m_window.adc().SelectedKey;
-    QVERIFY2(kPanelKeys.contains(key), qPrintable(key));
+    QVERIFY2(panelData().keys.contains(key), qPrintable(key));
     QCOMPARE(key, m_expectedKey);
     QCOMPARE(frameInFront(), key);
     QCOMPARE(topmostFrame(), key);
     QVERIFY(m_window.isVisible());
 
-    for (int g = 0; g < kOptionGroups.size(); ++g) {
+    for (int g = 0; g < panelData().optionGroups.size(); ++g) {
         int selected = 0;
-        for (int o = 0; o < kOptionGroups[g].size(); ++o)
+        for (int o = 0; o < panelData().optionGroups[g].size(); ++o)
             selected += optionOn(g, o) ? 1 : 0;
-        QVERIFY2(selected == 1, qPrintable(kOptionGroups[g].join(u", "_s)));
+        QVERIFY2(selected == 1, qPrintable(panelData().optionGroups[g].join(u", "_s)));
     }
 
     for (int i = 0; i < 6; ++i) {
@@ -1065,6 +1037,9 @@ void RandomUser::checkInitFragment(const QString &code)
 
 } // namespace
 
+// The suite's run; a fresh seed only when one is asked for.
+constexpr quint64 kDefaultSeed = 20261207;
+
 class TestRandomUser : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -1073,10 +1048,13 @@ private Q_SLOTS:
 
 void TestRandomUser::randomUser()
 {
+    const QString asked = qEnvironmentVariable("PINWRIGHT_STRESS_SEED");
     bool seeded = false;
-    quint64 seed = qEnvironmentVariable("PINWRIGHT_STRESS_SEED").toULongLong(&seeded);
-    if (!seeded)
+    quint64 seed = asked.toULongLong(&seeded);
+    if (asked == u"random"_s)
         seed = QRandomGenerator::system()->generate64();
+    else if (!seeded)
+        seed = kDefaultSeed;
     bool counted = false;
     int actions = qEnvironmentVariableIntValue("PINWRIGHT_STRESS_ACTIONS", &counted);
     if (!counted)
