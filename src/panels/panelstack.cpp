@@ -147,7 +147,16 @@ void PanelStack::bringToFront(QStringView key)
     if (index < 0)
         return;
     ensureBuilt(index);
-    m_frames[std::size_t(index)]->raise();
+    QGroupBox *front = m_frames[std::size_t(index)];
+    front->show();
+    front->raise();
+    // The frames behind are hidden as well as covered, so that only the panel in front takes
+    // the keyboard focus and is reported to assistive technology. Hiding them changes nothing
+    // a user can see, and they keep every state.
+    for (QGroupBox *frame : m_frames) {
+        if (frame != front)
+            frame->hide();
+    }
 }
 
 QComboBox *PanelStack::combo(int index) const
