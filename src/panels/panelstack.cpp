@@ -38,6 +38,15 @@ void addLabel(QWidget *parent, const LabelSpec &spec)
     }
 }
 
+// Tab reaches a radio group at its checked option; the arrow keys move within the group.
+void makeTabStop(QRadioButton *checked)
+{
+    const QList<QRadioButton *> group =
+        checked->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+    for (QRadioButton *button : group)
+        button->setFocusPolicy(button == checked ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
 {
     auto *combo = new QComboBox(group);
@@ -99,17 +108,20 @@ void PanelStack::ensureBuilt(int index) const
         group->setGeometry(toPixels(groupSpec.at));
         for (const LabelSpec &label : groupSpec.labels)
             addLabel(group, label);
-        bool first = true;
         for (const OptionSpec &option : groupSpec.options) {
             // Option buttons with one parent exclude one another: one radio group per frame.
             auto *button = new QRadioButton(qs(option.caption), group);
             button->setObjectName(qs(option.name));
             button->setAccessibleName(qs(option.caption));
             button->setGeometry(toPixels(option.at));
-            button->setChecked(first);
-            first = false;
             m_options.insert(button->objectName(), button);
+            QObject::connect(button, &QAbstractButton::toggled, button, [button](bool on) {
+                if (on)
+                    makeTabStop(button);
+            });
         }
+        if (!groupSpec.options.empty())
+            m_options.value(qs(groupSpec.options.front().name))->setChecked(true);
         if (groupSpec.holdsLists) {
             for (std::size_t i = 0; i < InitTables::kLists.size(); ++i)
                 m_combos[i] = addList(group, InitTables::kLists[i], int(i));
@@ -126,7 +138,7 @@ void PanelStack::ensureBuilt(int index) const
     if (m_lastInTabOrder) {
         for (QWidget *widget : frame->findChildren<QWidget *>()) {
             // Popups of the lists are windows of their own, and a list passes its focus on.
-            if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy()
+            if (widget->focusPolicy() == Qt::NoFocus || widget->focusProxy()
                 || widget->window() != frame->window())
                 continue;
             QWidget::setTabOrder(m_lastInTabOrder, widget);
