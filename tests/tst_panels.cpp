@@ -25,6 +25,7 @@ private Q_SLOTS:
     void keepFirstLine_data();
     void keepFirstLine();
     void defaultsLabelLinesUp();
+    void memberLinesStandBesideTheirListsUncovered();
     void frontFrameCoversTheOthers();
     void aboutPictureUnderCredit();
     void accessibleNames();
@@ -274,6 +275,35 @@ void TestPanels::defaultsLabelLinesUp()
     // The longest line fits the label's width, so no line wraps and breaks the column.
     for (const QString &line : label->text().split(u'\n'))
         QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+}
+
+void TestPanels::memberLinesStandBesideTheirListsUncovered()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    auto *label = user.find<QLabel>(u"ADC2_label3"_s);
+    const QImage shot = label->grab().toImage();
+    const QColor paper = label->palette().color(QPalette::Window);
+    QList<QRect> lists;
+    for (int i = 0; i < 6; ++i)
+        lists << user.list(i)->geometry(); // in the group, as the label's own geometry
+    QList<bool> inkBeside(lists.size(), false);
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (shot.pixelColor(x, y) == paper)
+                continue;
+            const QPoint at = label->geometry().topLeft() + QPoint(x, y) / shot.devicePixelRatio();
+            for (qsizetype i = 0; i < lists.size(); ++i) {
+                QVERIFY2(
+                    !lists[i].contains(at),
+                    qPrintable(u"ink at %1,%2 under list %3"_s.arg(at.x()).arg(at.y()).arg(i)));
+                if (at.y() >= lists[i].top() && at.y() <= lists[i].bottom())
+                    inkBeside[i] = true;
+            }
+        }
+    }
+    // Each member's line stands beside the list that sets it.
+    QCOMPARE(inkBeside, QList<bool>(lists.size(), true));
 }
 
 void TestPanels::frontFrameCoversTheOthers()

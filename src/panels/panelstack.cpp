@@ -23,7 +23,7 @@ QString displayText(std::u16string_view text)
     return qs(text).replace(u"\r\n"_s, u"\n"_s);
 }
 
-void addLabel(QWidget *parent, const LabelSpec &spec)
+TextLabel *addLabel(QWidget *parent, const LabelSpec &spec)
 {
     auto *label = new TextLabel(parent);
     label->setObjectName(qs(spec.name));
@@ -36,6 +36,7 @@ void addLabel(QWidget *parent, const LabelSpec &spec)
         palette.setColor(QPalette::WindowText, QColor(255, 0, 255));
         label->setPalette(palette);
     }
+    return label;
 }
 
 // Tab reaches a radio group at its checked option; the arrow keys move within the group.
@@ -106,8 +107,9 @@ void PanelStack::ensureBuilt(int index) const
         auto *group = new Frame(qs(groupSpec.caption), frame);
         group->setObjectName(qs(groupSpec.name));
         group->setGeometry(toPixels(groupSpec.at));
+        QList<TextLabel *> labels;
         for (const LabelSpec &label : groupSpec.labels)
-            addLabel(group, label);
+            labels.append(addLabel(group, label));
         for (const OptionSpec &option : groupSpec.options) {
             // Option buttons with one parent exclude one another: one radio group per frame.
             auto *button = new QRadioButton(qs(option.caption), group);
@@ -123,8 +125,14 @@ void PanelStack::ensureBuilt(int index) const
         if (!groupSpec.options.empty())
             m_options.value(qs(groupSpec.options.front().name))->setChecked(true);
         if (groupSpec.holdsLists) {
-            for (std::size_t i = 0; i < InitTables::kLists.size(); ++i)
+            QList<QRect> lists;
+            for (std::size_t i = 0; i < InitTables::kLists.size(); ++i) {
                 m_combos[i] = addList(group, InitTables::kLists[i], int(i));
+                lists.append(m_combos[i]->geometry());
+            }
+            // The lists stand on the lines of the member label that name them.
+            if (!labels.isEmpty())
+                labels.front()->keepClearOf(lists);
         }
     }
 
