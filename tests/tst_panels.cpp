@@ -1,5 +1,6 @@
 // The panels as the user meets them: texts exactly as written, the radio groups, the editable
 // lists of the ADC_Init panel, and frames that hide one another completely.
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void keepFirstLine();
     void defaultsLabelLinesUp();
     void memberLinesStandBesideTheirListsUncovered();
+    void popupsShowEveryItemWholeInSpacedRows();
     void frontFrameCoversTheOthers();
     void aboutPictureUnderCredit();
     void accessibleNames();
@@ -304,6 +306,29 @@ void TestPanels::memberLinesStandBesideTheirListsUncovered()
     }
     // Each member's line stands beside the list that sets it.
     QCOMPARE(inkBeside, QList<bool>(lists.size(), true));
+}
+
+void TestPanels::popupsShowEveryItemWholeInSpacedRows()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    for (int i = 0; i < 6; ++i) {
+        QComboBox *list = user.list(i);
+        const QRect field = list->geometry();
+        list->showPopup();
+        QAbstractItemView *items = list->view();
+        QVERIFY(items->isVisible());
+        const int glyphs = QFontMetrics(items->font()).height();
+        for (int row = 0; row < list->count(); ++row) {
+            const QModelIndex index = items->model()->index(row, 0);
+            const QString where = u"list %1 row %2"_s.arg(i).arg(row);
+            QVERIFY2(items->sizeHintForIndex(index).width() <= items->viewport()->width(),
+                     qPrintable(where));
+            QVERIFY2(items->visualRect(index).height() >= glyphs + 4, qPrintable(where));
+        }
+        list->hidePopup();
+        QCOMPARE(list->geometry(), field);
+    }
 }
 
 void TestPanels::frontFrameCoversTheOthers()

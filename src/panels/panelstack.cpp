@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QRadioButton>
 
+#include "panels/dropdownlist.h"
 #include "panels/fonts.h"
 #include "panels/frame.h"
 #include "panels/oneline.h"
@@ -50,7 +51,7 @@ void makeTabStop(QRadioButton *checked)
 
 QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
 {
-    auto *combo = new QComboBox(group);
+    auto *combo = new DropDownList(group);
     combo->setObjectName(u"ADC2_combo"_s);
     combo->setProperty("index", index);
     combo->setGeometry(toPixels(spec.at));

@@ -2,28 +2,11 @@
 
 #include <QHash>
 #include <QHeaderView>
-#include <QStyledItemDelegate>
 
 #include "panels/panelstack.h"
 #include "panels/paneltables.h"
+#include "panels/rowdelegate.h"
 #include "tree/nodetable.h"
-
-namespace {
-
-// Qt sizes rows to the font's height, which in AR PL UMing leaves the underscores of
-// "ADC_DeInit" below the row. Give every row room for the descenders.
-class RowDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 6));
-        return size;
-    }
-};
-
-} // namespace
 
 LibraryTree::LibraryTree(QWidget *parent)
     : QTreeWidget(parent)
