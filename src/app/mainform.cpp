@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "app/codebox.h"
 #include "app/messages.h"
@@ -66,6 +68,12 @@ QIcon applicationIcon()
 
 } // namespace
 
+ClickLabel::ClickLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -80,6 +88,34 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         Q_EMIT clicked();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 MainForm::MainForm(MessageBoxes *messages, QWidget *parent)

@@ -19,17 +19,21 @@ class MessageBoxes;
 class PanelStack;
 class QPushButton;
 
-// A label that reports a click: press and release with the left button inside it.
+// A label that reports a click: press and release with the left button inside it, or Space or
+// Enter while it has the focus. It takes the focus by Tab, and shows it as buttons do.
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget *parent = nullptr);
+    void click() { Q_EMIT clicked(); }
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;
