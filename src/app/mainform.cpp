@@ -10,6 +10,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "app/accessibility.h"
 #include "app/codebox.h"
 #include "app/messages.h"
 #include "panels/fonts.h"
@@ -45,6 +46,10 @@ constexpr std::u16string_view kInitialCode =
     u"如果大家需要，才有动力继续写下去。。。\r\n"
     u"\r\n"
     u"没任何技术含量，但那么多函数，你懂的，很麻烦。。。\r\n";
+
+// What a screen reader calls the controls that show no text of their own.
+constexpr std::u16string_view kTreeName = u"库函数";
+constexpr std::u16string_view kShowcodeName = u"代码";
 
 constexpr std::u16string_view kBuildcodeText = u"生成代码";
 constexpr std::u16string_view kCopycodeText = u"复制代码";
@@ -122,6 +127,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    Accessibility::install();
     setMessageBoxes(messages);
     setObjectName(u"MainForm"_s);
     setWindowTitle(qs(kCaption));
@@ -132,6 +138,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     // The tree comes first, so it is first in the tab order and has the focus at start.
     m_tree = new LibraryTree(this);
     m_tree->setObjectName(u"TreeView"_s);
+    m_tree->setAccessibleName(qs(kTreeName));
     m_tree->setGeometry(toPixels(kTreeRect));
 
     m_panels = std::make_unique<PanelStack>(this, m_tree);
@@ -139,6 +146,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
 
     m_showcode = new CodeBox(this);
     m_showcode->setObjectName(u"showcode"_s);
+    m_showcode->setAccessibleName(qs(kShowcodeName));
     m_showcode->setGeometry(toPixels(kShowcodeRect));
     m_showcode->setText(qs(kInitialCode));
 

@@ -13,6 +13,7 @@
 #include "panels/paneltables.h"
 #include "panels/picture.h"
 #include "panels/textlabel.h"
+#include "tree/nodetable.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +23,18 @@ QString displayText(std::u16string_view text)
 {
     // The tables join lines with CR LF; a label breaks lines at LF.
     return qs(text).replace(u"\r\n"_s, u"\n"_s);
+}
+
+// A panel is known by its caption; the About panel, which has none, by its node in the tree.
+QString panelName(const PanelSpec &panel)
+{
+    if (!panel.caption.empty())
+        return qs(panel.caption);
+    for (const NodeSpec &node : kLibraryNodes) {
+        if (node.key == panel.key)
+            return qs(node.text);
+    }
+    return qs(panel.key);
 }
 
 TextLabel *addLabel(QWidget *parent, const LabelSpec &spec)
@@ -66,6 +79,8 @@ QComboBox *addList(QWidget *group, const ListSpec &spec, int index)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->setValidator(new OneLineValidator(combo));
+    // The field takes the list's focus, so a screen reader speaks the field's name.
+    combo->lineEdit()->setAccessibleName(qs(spec.member));
     return combo;
 }
 
@@ -80,7 +95,7 @@ PanelStack::PanelStack(QWidget *window, QWidget *tabBefore)
         const PanelSpec &panel = kPanels[p];
         auto *frame = new Frame(qs(panel.caption), window);
         frame->setObjectName(qs(panel.key));
-        frame->setAccessibleName(panel.caption.empty() ? qs(panel.key) : qs(panel.caption));
+        frame->setAccessibleName(panelName(panel));
         frame->setGeometry(toPixels(kPanelRect));
         // Frames stack on one another: the one in front must cover the others completely.
         frame->setAutoFillBackground(true);
@@ -99,6 +114,7 @@ void PanelStack::ensureBuilt(int index) const
     if (panel.hasPicture) {
         auto *picture = new Picture(QString::fromLatin1(kPictureResource), frame);
         picture->setObjectName(u"Image1"_s);
+        picture->setAccessibleName(qs(kPictureName));
         picture->setGeometry(toPixels(kPictureRect));
     }
     for (const LabelSpec &label : panel.labels)
@@ -107,6 +123,8 @@ void PanelStack::ensureBuilt(int index) const
     for (const GroupSpec &groupSpec : panel.groups) {
         auto *group = new Frame(qs(groupSpec.caption), frame);
         group->setObjectName(qs(groupSpec.name));
+        // Named by its own caption: left unnamed, it would take the panel's.
+        group->setAccessibleName(qs(groupSpec.caption));
         group->setGeometry(toPixels(groupSpec.at));
         QList<TextLabel *> labels;
         for (const LabelSpec &label : groupSpec.labels)

@@ -20,6 +20,9 @@ LibraryTree::LibraryTree(QWidget *parent)
     setUniformRowHeights(true);
     setItemDelegate(new RowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Qt 6.4's accessible tree items, when rows are selected whole, select the row numbered as
+    // the item is among its siblings, which is another node; with one column it is all the same.
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     connect(this, &QTreeWidget::itemClicked, this,
@@ -27,6 +30,12 @@ LibraryTree::LibraryTree(QWidget *parent)
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (item)
             Q_EMIT nodeClicked(keyOf(item));
+    });
+    // Assistive technology selects a node without making it current.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> selected = selectedItems();
+        if (selected.size() == 1)
+            Q_EMIT nodeClicked(keyOf(selected.front()));
     });
 }
 
