@@ -231,6 +231,11 @@ void TestAccessibility::selectingATreeItemRaisesItsPanel()
     select(u"ADC_Cmd"_s);
     QCOMPARE(user.frameInFront(), u"ADC4"_s);
     QCOMPARE(user.selectedKey(), u"ADC4"_s);
+    // As after a click, the arrow keys go on from the node selected.
+    QTest::keyClick(user.tree(), Qt::Key_Down);
+    QCOMPARE(user.frameInFront(), u"ADC5"_s);
+    select(u"ADC_Cmd"_s);
+    QCOMPARE(user.frameInFront(), u"ADC4"_s);
     select(u"ADC_SoftwareStartConvCmd"_s); // no panel: nothing changes
     QCOMPARE(user.frameInFront(), u"ADC4"_s);
     QCOMPARE(user.selectedKey(), u"ADC4"_s);

@@ -31,11 +31,14 @@ LibraryTree::LibraryTree(QWidget *parent)
         if (item)
             Q_EMIT nodeClicked(keyOf(item));
     });
-    // Assistive technology selects a node without making it current.
+    // Assistive technology selects a node without making it current. Take it as a click, which
+    // also makes the node current, so that the arrow keys go on from there.
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
         const QList<QTreeWidgetItem *> selected = selectedItems();
-        if (selected.size() == 1)
-            Q_EMIT nodeClicked(keyOf(selected.front()));
+        if (selected.size() != 1)
+            return;
+        setCurrentItem(selected.front(), 0, QItemSelectionModel::NoUpdate);
+        Q_EMIT nodeClicked(keyOf(selected.front()));
     });
 }
 
