@@ -243,7 +243,8 @@ void MainForm::resizeEvent(QResizeEvent *event)
         // Restored only after this frame, so that the compositor sees the size it asked for.
         if (event->size() != fixed)
             QMetaObject::invokeMethod(this, &MainForm::restoreFromMaximized, Qt::QueuedConnection);
-    } else if (event->size() == fixed) {
+    } else {
+        // Restored; or the compositor would not maximize and lets the user resize instead.
         m_followingMaximize = false;
         setFixedSize(fixed);
     }
