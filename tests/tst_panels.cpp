@@ -1,5 +1,6 @@
 // The panels as the user meets them: texts exactly as written, the radio groups, the editable
 // lists of the ADC_Init panel, and frames that hide one another completely.
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void keepFirstLine_data();
     void keepFirstLine();
     void defaultsLabelLinesUp();
+    void memberLinesStandBesideTheirListsUncovered();
+    void popupsShowEveryItemWholeInSpacedRows();
     void frontFrameCoversTheOthers();
     void aboutPictureUnderCredit();
     void accessibleNames();
@@ -276,6 +279,58 @@ void TestPanels::defaultsLabelLinesUp()
         QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
 }
 
+void TestPanels::memberLinesStandBesideTheirListsUncovered()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    auto *label = user.find<QLabel>(u"ADC2_label3"_s);
+    const QImage shot = label->grab().toImage();
+    const QColor paper = label->palette().color(QPalette::Window);
+    QList<QRect> lists;
+    for (int i = 0; i < 6; ++i)
+        lists << user.list(i)->geometry(); // in the group, as the label's own geometry
+    QList<bool> inkBeside(lists.size(), false);
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (shot.pixelColor(x, y) == paper)
+                continue;
+            const QPoint at = label->geometry().topLeft() + QPoint(x, y) / shot.devicePixelRatio();
+            for (qsizetype i = 0; i < lists.size(); ++i) {
+                QVERIFY2(
+                    !lists[i].contains(at),
+                    qPrintable(u"ink at %1,%2 under list %3"_s.arg(at.x()).arg(at.y()).arg(i)));
+                if (at.y() >= lists[i].top() && at.y() <= lists[i].bottom())
+                    inkBeside[i] = true;
+            }
+        }
+    }
+    // Each member's line stands beside the list that sets it.
+    QCOMPARE(inkBeside, QList<bool>(lists.size(), true));
+}
+
+void TestPanels::popupsShowEveryItemWholeInSpacedRows()
+{
+    WindowDriver user;
+    user.clickNode(u"ADC2"_s);
+    for (int i = 0; i < 6; ++i) {
+        QComboBox *list = user.list(i);
+        const QRect field = list->geometry();
+        list->showPopup();
+        QAbstractItemView *items = list->view();
+        QVERIFY(items->isVisible());
+        const int glyphs = QFontMetrics(items->font()).height();
+        for (int row = 0; row < list->count(); ++row) {
+            const QModelIndex index = items->model()->index(row, 0);
+            const QString where = u"list %1 row %2"_s.arg(i).arg(row);
+            QVERIFY2(items->sizeHintForIndex(index).width() <= items->viewport()->width(),
+                     qPrintable(where));
+            QVERIFY2(items->visualRect(index).height() >= glyphs + 4, qPrintable(where));
+        }
+        list->hidePopup();
+        QCOMPARE(list->geometry(), field);
+    }
+}
+
 void TestPanels::frontFrameCoversTheOthers()
 {
     WindowDriver user;
@@ -342,11 +397,11 @@ void TestPanels::panelsMadeLateBehaveAsFromTheStart()
     user.clickNode(u"ADC4"_s);
     auto *first = user.window->findChild<QRadioButton *>(u"ADC4_option1"_s);
     QVERIFY(first && first->isVisible());
-    QStringList between; // what Tab reaches after the tree and before the code box
+    QStringList between; // what takes the focus after the tree and before the code box
     for (QWidget *w = user.tree()->nextInFocusChain(); w != user.window->showcode();
          w = w->nextInFocusChain()) {
         QVERIFY(w != user.tree());
-        if (!user.tree()->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+        if (!user.tree()->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus)
             between << w->objectName();
     }
     for (const char *name : {"ADC4_option1", "ADC4_option4", "ADC6_option7"})

@@ -7,7 +7,11 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QWindow>
 
+#include "app/accessibility.h"
 #include "app/codebox.h"
 #include "app/messages.h"
 #include "model/layout.h"
@@ -45,6 +49,10 @@ constexpr std::u16string_view kInitialCode =
     u"\r\n"
     u"没任何技术含量，但那么多函数，你懂的，很麻烦。。。\r\n";
 
+// What a screen reader calls the controls that show no text of their own.
+constexpr std::u16string_view kTreeName = u"库函数";
+constexpr std::u16string_view kShowcodeName = u"代码";
+
 constexpr std::u16string_view kBuildcodeText = u"生成代码";
 constexpr std::u16string_view kCopycodeText = u"复制代码";
 constexpr std::u16string_view kTipsInitial = u"点击我,有惊喜";
@@ -67,6 +75,12 @@ QIcon applicationIcon()
 
 } // namespace
 
+ClickLabel::ClickLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -83,10 +97,39 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    Accessibility::install();
     setMessageBoxes(messages);
     setObjectName(u"MainForm"_s);
     setWindowTitle(qs(kCaption));
@@ -97,6 +140,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     // The tree comes first, so it is first in the tab order and has the focus at start.
     m_tree = new LibraryTree(this);
     m_tree->setObjectName(u"TreeView"_s);
+    m_tree->setAccessibleName(qs(kTreeName));
     m_tree->setGeometry(toPixels(kTreeRect));
 
     m_panels = std::make_unique<PanelStack>(this, m_tree);
@@ -104,6 +148,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
 
     m_showcode = new CodeBox(this);
     m_showcode->setObjectName(u"showcode"_s);
+    m_showcode->setAccessibleName(qs(kShowcodeName));
     m_showcode->setGeometry(toPixels(kShowcodeRect));
     m_showcode->setText(qs(kInitialCode));
 
@@ -164,6 +209,52 @@ void MainForm::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+// Qt 6.4 on Wayland draws its own title bar with a maximize button even on this fixed-size
+// window, and answers the compositor's maximized configure with the fixed size, which weston
+// rejects with a protocol error that ends the program. So on Wayland the window lets go of its
+// maximum size when a maximize is asked for, fills what the compositor gives it for one frame
+// (the controls keep their places), asks to be restored, and is fixed-size again once it is.
+void MainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_watchingWindowStates || !windowHandle()
+        || !QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return;
+    m_watchingWindowStates = true;
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &MainForm::windowStateRequested);
+}
+
+void MainForm::windowStateRequested(Qt::WindowState state)
+{
+    if (state != Qt::WindowMaximized || m_followingMaximize)
+        return;
+    m_followingMaximize = true;
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void MainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_followingMaximize)
+        return;
+    const QSize fixed(pixels(kClientWidth), pixels(kClientHeight));
+    if (windowState() & Qt::WindowMaximized) {
+        // Restored only after this frame, so that the compositor sees the size it asked for.
+        if (event->size() != fixed)
+            QMetaObject::invokeMethod(this, &MainForm::restoreFromMaximized, Qt::QueuedConnection);
+    } else {
+        // Restored; or the compositor would not maximize and lets the user resize instead.
+        m_followingMaximize = false;
+        setFixedSize(fixed);
+    }
+}
+
+void MainForm::restoreFromMaximized()
+{
+    if (windowState() & Qt::WindowMaximized)
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void MainForm::buildcode_Click()

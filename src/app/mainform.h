@@ -19,17 +19,21 @@ class MessageBoxes;
 class PanelStack;
 class QPushButton;
 
-// A label that reports a click: press and release with the left button inside it.
+// A label that reports a click: press and release with the left button inside it, or Space or
+// Enter while it has the focus. It takes the focus by Tab, and shows it as buttons do.
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget *parent = nullptr);
+    void click() { Q_EMIT clicked(); }
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;
@@ -56,10 +60,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Load();
     bool Form_Unload(); // true when the user agrees to close
+
+    void windowStateRequested(Qt::WindowState state);
+    void restoreFromMaximized();
 
     void setShowcode(const QString &text) override;
     void setTips(const QString &caption) override;
@@ -73,4 +82,6 @@ private:
     QPushButton *m_buildcode = nullptr;
     QPushButton *m_copycode = nullptr;
     ClickLabel *m_tips = nullptr;
+    bool m_watchingWindowStates = false;
+    bool m_followingMaximize = false;
 };

@@ -68,3 +68,4 @@ inline constexpr std::u16string_view kAboutKey = u"ABOUT"; // the panel in front
 inline constexpr Rect kPanelRect{2640, 240, 7935, 5055}; // relative to the window
 inline constexpr Rect kPictureRect{0, 120, 7935, 4935};  // Image1, relative to ABOUT
 inline constexpr const char *kPictureResource = ":/about.jpg";
+inline constexpr std::u16string_view kPictureName = u"关于图片"; // what a screen reader says

@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QRadioButton>
 
+#include "model/nodetable.h"
+#include "panels/dropdownlist.h"
 #include "panels/fonts.h"
 #include "panels/frame.h"
 #include "panels/oneline.h"
@@ -22,7 +24,19 @@ QString displayText(std::u16string_view text)
     return qs(text).replace(u"\r\n"_s, u"\n"_s);
 }
 
-void addLabel(QWidget *parent, const LabelSpec &spec)
+// A panel is known by its caption; the About panel, which has none, by its node in the tree.
+QString panelName(const PanelSpec &panel)
+{
+    if (!panel.caption.empty())
+        return qs(panel.caption);
+    for (const NodeSpec &node : kLibraryNodes) {
+        if (node.key == panel.key)
+            return qs(node.text);
+    }
+    return qs(panel.key);
+}
+
+TextLabel *addLabel(QWidget *parent, const LabelSpec &spec)
 {
     auto *label = new TextLabel(parent);
     label->setObjectName(qs(spec.name));
@@ -35,11 +49,21 @@ void addLabel(QWidget *parent, const LabelSpec &spec)
         palette.setColor(QPalette::WindowText, QColor(255, 0, 255));
         label->setPalette(palette);
     }
+    return label;
+}
+
+// Tab reaches a radio group at its checked option; the arrow keys move within the group.
+void makeTabStop(QRadioButton *checked)
+{
+    const QList<QRadioButton *> group =
+        checked->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+    for (QRadioButton *button : group)
+        button->setFocusPolicy(button == checked ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 QComboBox *addList(QWidget *group, const QString &arrayName, const ListSpec &spec, int index)
 {
-    auto *combo = new QComboBox(group);
+    auto *combo = new DropDownList(group);
     combo->setObjectName(arrayName);
     combo->setProperty("index", index);
     combo->setGeometry(toPixels(spec.at));
@@ -55,6 +79,8 @@ QComboBox *addList(QWidget *group, const QString &arrayName, const ListSpec &spe
     combo->setCompleter(nullptr);
     combo->setValidator(new OneLineValidator(combo));
     pasteOnlyText(combo);
+    // The field takes the list's focus, so a screen reader speaks the field's name.
+    combo->lineEdit()->setAccessibleName(qs(spec.member));
     return combo;
 }
 
@@ -95,7 +121,7 @@ PanelStack::PanelStack(QWidget *window, QWidget *tabBefore)
         const PanelSpec &panel = *kPanelRegistry[p].panel;
         auto *frame = new Frame(qs(panel.caption), window);
         frame->setObjectName(qs(panel.key));
-        frame->setAccessibleName(panel.caption.empty() ? qs(panel.key) : qs(panel.caption));
+        frame->setAccessibleName(panelName(panel));
         frame->setGeometry(toPixels(kPanelRect));
         // Frames stack on one another: the one in front must cover the others completely.
         frame->setAutoFillBackground(true);
@@ -117,6 +143,7 @@ void PanelStack::ensureBuilt(const PanelEntry *entry) const
     if (panel.hasPicture) {
         auto *picture = new Picture(QString::fromLatin1(kPictureResource), frame);
         picture->setObjectName(u"Image1"_s);
+        picture->setAccessibleName(qs(kPictureName));
         picture->setGeometry(toPixels(kPictureRect));
     }
     for (const LabelSpec &label : panel.labels)
@@ -125,23 +152,35 @@ void PanelStack::ensureBuilt(const PanelEntry *entry) const
     for (const GroupSpec &groupSpec : panel.groups) {
         auto *group = new Frame(qs(groupSpec.caption), frame);
         group->setObjectName(qs(groupSpec.name));
+        // Named by its own caption: left unnamed, it would take the panel's.
+        group->setAccessibleName(qs(groupSpec.caption));
         group->setGeometry(toPixels(groupSpec.at));
+        QList<TextLabel *> labels;
         for (const LabelSpec &label : groupSpec.labels)
-            addLabel(group, label);
-        bool first = true;
+            labels.append(addLabel(group, label));
         for (const OptionSpec &option : groupSpec.options) {
             // Option buttons with one parent exclude one another: one radio group per frame.
             auto *button = new QRadioButton(qs(option.caption), group);
             button->setObjectName(qs(option.name));
             button->setAccessibleName(qs(option.caption));
             button->setGeometry(toPixels(option.at));
-            button->setChecked(first);
-            first = false;
             m_options.insert(button->objectName(), button);
+            QObject::connect(button, &QAbstractButton::toggled, button, [button](bool on) {
+                if (on)
+                    makeTabStop(button);
+            });
         }
+        if (!groupSpec.options.empty())
+            m_options.value(qs(groupSpec.options.front().name))->setChecked(true);
         // The lists form one control array named after the panel, indexed from 0.
-        for (std::size_t i = 0; i < groupSpec.lists.size(); ++i)
+        QList<QRect> lists;
+        for (std::size_t i = 0; i < groupSpec.lists.size(); ++i) {
             m_combos[i] = addList(group, qs(panel.key) + u"_combo"_s, groupSpec.lists[i], int(i));
+            lists.append(m_combos[i]->geometry());
+        }
+        // The lists stand on the lines of the member label that name them.
+        if (!lists.isEmpty() && !labels.isEmpty())
+            labels.front()->keepClearOf(lists);
     }
 
     // Widgets made inside a window that is already shown stay hidden until shown themselves.
@@ -154,7 +193,7 @@ void PanelStack::ensureBuilt(const PanelEntry *entry) const
     if (m_lastInTabOrder) {
         for (QWidget *widget : frame->findChildren<QWidget *>()) {
             // Popups of the lists are windows of their own, and a list passes its focus on.
-            if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy()
+            if (widget->focusPolicy() == Qt::NoFocus || widget->focusProxy()
                 || widget->window() != frame->window())
                 continue;
             QWidget::setTabOrder(m_lastInTabOrder, widget);
@@ -175,7 +214,16 @@ void PanelStack::bringToFront(QStringView key)
     if (!entry)
         return;
     ensureBuilt(entry);
-    m_frames[std::size_t(entry - kPanelRegistry.data())]->raise();
+    QGroupBox *front = m_frames[std::size_t(entry - kPanelRegistry.data())];
+    front->show();
+    front->raise();
+    // The frames behind are hidden as well as covered, so that only the panel in front takes
+    // the keyboard focus and is reported to assistive technology. Hiding them changes nothing
+    // a user can see, and they keep every state.
+    for (QGroupBox *frame : m_frames) {
+        if (frame != front)
+            frame->hide();
+    }
 }
 
 QComboBox *PanelStack::combo(int index) const

@@ -1,6 +1,7 @@
 // The panels as widgets. PanelStack builds them from the panel registry on the main window, all at
-// the same rectangle, and brings one to the front on request; nothing else ever moves, hides or
-// resets them. It also answers the generators' questions about the panels' controls.
+// the same rectangle, and brings one to the front on request, hiding the ones it covers so that
+// they take no focus; nothing else ever moves, hides or resets them. It also answers the
+// generators' questions about the panels' controls.
 //
 // A panel's contents are made the first time it is raised or read. Until then it is in its
 // initial state by definition, so making it later changes nothing the user or a generator can
@@ -25,7 +26,7 @@ public:
     // Panels' controls join the tab order after `tabBefore` (the tree), in panel order of making.
     PanelStack(QWidget *window, QWidget *tabBefore);
 
-    // Raises the frame of that key to the front of its siblings.
+    // Raises the frame of that key to the front of its siblings and hides the others.
     void bringToFront(QStringView key);
 
     QComboBox *combo(int index) const; // ADC2_combo(index)

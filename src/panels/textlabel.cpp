@@ -6,6 +6,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 TextLabel::TextLabel(QWidget *parent)
     : QLabel(parent)
@@ -13,6 +14,31 @@ TextLabel::TextLabel(QWidget *parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
+}
+
+void TextLabel::keepClearOf(const QList<QRect> &controls)
+{
+    m_controls = controls;
+    update();
+}
+
+qreal TextLabel::baselineClearOfControls(qreal baseline, const QString &text) const
+{
+    const QRectF ink = QFontMetricsF(font()).tightBoundingRect(text); // around the baseline
+    // Twice: a move away from one control must not end under another.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const QRect &control : m_controls) {
+            const QRectF glyphs = ink.translated(0, baseline);
+            const QRectF other = QRectF(control).translated(-pos());
+            if (!glyphs.intersects(other))
+                continue;
+            if (other.center().y() > glyphs.center().y())
+                baseline -= std::ceil(glyphs.bottom() - other.top());
+            else
+                baseline += std::ceil(other.bottom() - glyphs.top());
+        }
+    }
+    return baseline;
 }
 
 qreal TextLabel::linePitch() const
@@ -38,8 +64,13 @@ void TextLabel::paintEvent(QPaintEvent *)
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width());
-            // Centre the line's own height in the pitch.
-            line.setPosition(QPointF(0, top + (pitch - line.height()) / 2));
+            // Centre the line's own height in the pitch, its baseline on a whole pixel.
+            qreal baseline = std::round(top + (pitch - line.height()) / 2 + line.ascent());
+            if (!m_controls.isEmpty()) {
+                const QString words = paragraph.mid(line.textStart(), line.textLength());
+                baseline = baselineClearOfControls(baseline, words);
+            }
+            line.setPosition(QPointF(0, baseline - line.ascent()));
             top += pitch;
         }
         layout.endLayout();

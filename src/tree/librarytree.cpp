@@ -2,27 +2,10 @@
 
 #include <QHash>
 #include <QHeaderView>
-#include <QStyledItemDelegate>
 
 #include "model/nodetable.h"
 #include "model/text.h"
-
-namespace {
-
-// Qt sizes rows to the font's height, which in AR PL UMing leaves the underscores of
-// "ADC_DeInit" below the row. Give every row room for the descenders.
-class RowDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 6));
-        return size;
-    }
-};
-
-} // namespace
+#include "panels/rowdelegate.h"
 
 LibraryTree::LibraryTree(QWidget *parent)
     : QTreeWidget(parent)
@@ -36,6 +19,9 @@ LibraryTree::LibraryTree(QWidget *parent)
     setUniformRowHeights(true);
     setItemDelegate(new RowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Qt 6.4's accessible tree items, when rows are selected whole, select the row numbered as
+    // the item is among its siblings, which is another node; with one column it is all the same.
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     connect(this, &QTreeWidget::itemClicked, this,
@@ -43,6 +29,15 @@ LibraryTree::LibraryTree(QWidget *parent)
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (item)
             Q_EMIT nodeClicked(keyOf(item));
+    });
+    // Assistive technology selects a node without making it current. Take it as a click, which
+    // also makes the node current, so that the arrow keys go on from there.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> selected = selectedItems();
+        if (selected.size() != 1)
+            return;
+        setCurrentItem(selected.front(), 0, QItemSelectionModel::NoUpdate);
+        Q_EMIT nodeClicked(keyOf(selected.front()));
     });
 }
 

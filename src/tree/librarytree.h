@@ -2,8 +2,8 @@
 //
 // A node's key travels with its item (Qt::UserRole). The view reports a node click for a mouse
 // click and also when the keyboard moves the current node, as the tree controls of the desktops
-// this tool grew up on do; the window's TreeView_NodeClick then brings the node's panel to the
-// front.
+// this tool grew up on do, or when assistive technology selects a node; the window's
+// TreeView_NodeClick then brings the node's panel to the front.
 #pragma once
 
 #include <QTreeWidget>
