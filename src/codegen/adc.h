@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include <QString>
 
@@ -68,9 +69,8 @@ struct PanelEntry {
         : panel(&spec)
         , generate(generator)
     {
-        if (!generator)
-            throw "every panel needs its generator";
     }
+    PanelEntry(const PanelSpec &, std::nullptr_t) = delete;
 
     QStringView key() const { return qsv(panel->key); }
 

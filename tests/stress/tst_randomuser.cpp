@@ -319,6 +319,12 @@ private:
     void editList();
     void editShowcode();
     void enterText(QWidget *target, const QString &text);
+    struct TextField {
+        QWidget *keys = nullptr; // takes the keys
+        QWidget *area = nullptr; // takes the clicks
+        QString name;
+    };
+    TextField pickTextField(int listPercent);
     void pasteNothing();
     void dragText();
     void pressEditingKey(QWidget *target);
@@ -594,23 +600,27 @@ void RandomUser::enterText(QWidget *target, const QString &text)
     }
 }
 
+// Where text is entered: a list of ADC_Init in `listPercent` of the cases (its panel raised
+// first, as a user must), else showcode. Null keys when raising the panel failed.
+RandomUser::TextField RandomUser::pickTextField(int listPercent)
+{
+    if (!m_dice.percent(listPercent))
+        return {m_window.showcode(), m_window.showcode()->viewport(), u"showcode"_s};
+    bringToFront(u"ADC2"_s);
+    if (QTest::currentTestFailed())
+        return {};
+    const int index = m_dice.below(6);
+    return {list(index), list(index)->lineEdit(), u"list %1"_s.arg(index)};
+}
+
 // A paste with nothing to paste, into showcode or a list, by a key or the context menu: the
 // clipboard cleared, holding data without formats (what an empty X11 clipboard gives), or data
 // that is not text. It changes nothing, not even a selection it would replace.
 void RandomUser::pasteNothing()
 {
-    QWidget *keys = m_window.showcode();
-    QWidget *area = m_window.showcode()->viewport();
-    QString where = u"showcode"_s;
-    if (m_dice.percent(50)) {
-        bringToFront(u"ADC2"_s);
-        if (QTest::currentTestFailed())
-            return;
-        const int index = m_dice.below(6);
-        keys = list(index);
-        area = list(index)->lineEdit();
-        where = u"list %1"_s.arg(index);
-    }
+    const auto [keys, area, where] = pickTextField(50);
+    if (!keys)
+        return;
     const QPoint at(m_dice.below(area->width()), m_dice.below(area->height()));
     QTest::mouseClick(area, Qt::LeftButton, {}, at);
     if (m_dice.percent(50))
@@ -651,18 +661,9 @@ void RandomUser::pasteNothing()
 void RandomUser::dragText()
 {
     CodeBox *code = m_window.showcode();
-    QWidget *keys = code;
-    QWidget *area = code->viewport();
-    QString from = u"showcode"_s;
-    if (m_dice.percent(30)) {
-        bringToFront(u"ADC2"_s);
-        if (QTest::currentTestFailed())
-            return;
-        const int index = m_dice.below(6);
-        keys = list(index);
-        area = list(index)->lineEdit();
-        from = u"list %1"_s.arg(index);
-    }
+    const auto [keys, area, from] = pickTextField(30);
+    if (!keys)
+        return;
     QTest::mouseClick(area, Qt::LeftButton, {},
                       QPoint(m_dice.below(area->width()), m_dice.below(area->height())));
     if (m_dice.percent(50)) {
