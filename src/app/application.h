@@ -3,12 +3,15 @@
 // message boxes say 是 and 否 on a Chinese desktop).
 //
 // Qt ends the program with a fatal error, and so a core dump, when its platform plugin cannot
-// start: no DISPLAY and no WAYLAND_DISPLAY, or a display whose server is gone. startApplication
-// turns that into one line saying so and exit status 1. What Qt reports while it starts is held
-// back until it has started, as it only explains that one failure otherwise.
+// start: no DISPLAY and no WAYLAND_DISPLAY, or a display whose server is gone. On Unix
+// startApplication turns that into one line saying so and exit status 1. What Qt reports while
+// it starts is held back until it has started, as it only explains that one failure otherwise.
+// application_unix.cpp and application_windows.cpp hold what differs between the two.
 #pragma once
 
 #include <memory>
+
+#include <QString>
 
 class QApplication;
 
@@ -17,4 +20,6 @@ namespace Pinwright {
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
 // The names and translations, for an application made otherwise (the benchmark's).
 void prepareApplication(QApplication &app);
+// Where Qt's own translations are: the system's on Unix, built into the program on Windows.
+QString qtTranslationsPath();
 } // namespace Pinwright
