@@ -46,7 +46,17 @@ if(NOT release_version STREQUAL PROJECT_VERSION)
                         "version ${PROJECT_VERSION}: add the release to CHANGELOG.md")
 endif()
 
-install(TARGETS pinwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(WIN32)
+    # The portable zip: pinwright.exe, which needs no other file, beside its licence, the notice
+    # of the third-party code linked into it and those parts' licence texts (gathered from Qt's
+    # source by scripts/windows-qt). Windows users open these with Notepad, hence .txt.
+    install(TARGETS pinwright RUNTIME DESTINATION .)
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
+    install(DIRECTORY ${PINWRIGHT_QT_PREFIX}/licenses/ DESTINATION licenses)
+else()
+    install(TARGETS pinwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 if(CMAKE_STRIP AND NOT APPLE AND NOT WIN32)
     # --strip (and CPack) strip the program of its debug information; the compilers' notes in
     # .comment and .note go too, as Debian's own packages do without them.
@@ -141,5 +151,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fonts-arphic-uming, fonts-arphic-ukai, qt6-translations-l10n")
+
+if(WIN32)
+    # pinwright-<version>-windows-x64.zip, which unpacks into a folder of the same name.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME pinwright-${PROJECT_VERSION}-windows-x64)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+endif()
 
 include(CPack)

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# The real pinwright.exe on Wine's own desktop (a Wine virtual desktop, which draws Windows's
+# title bars) in a private Xvfb, used with the mouse and the keyboard through xdotool:
+#  1. the window opens with its caption and a client area of 714 x 505;
+#  2. a click on a panel's node in the tree, then on 生成代码, puts the panel's fragment in the
+#     code box, and 复制代码 puts it on the Windows clipboard with CR LF line ends, as another
+#     Windows program (winprobe) reads it;
+#  3. the title bar's close button asks 是否退出?, and 否 keeps the window open.
+# Exits 77 (skipped) only where Xvfb or Wine cannot start.
+# Usage: smoke.sh wine-run pinwright.exe winprobe.exe
+set -Eeuo pipefail
+wine_run=$1
+app=$2
+probe=$3
+
+for tool in Xvfb wine; do
+    command -v "$tool" >/dev/null || {
+        echo "SKIP: $tool is not installed (scripts/install-deps windows installs it)"
+        exit 77
+    }
+done
+command -v xdotool >/dev/null || {
+    echo "FAIL: xdotool is missing (scripts/install-deps windows installs it)"
+    exit 1
+}
+
+state=$(mktemp -d)
+chmod 700 "$state"
+cache=${PINWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pinwright}
+# A prefix of its own: its desktop lives with this test's display, not with the other tests'.
+export WINEPREFIX=$cache/wine/desktop-prefix
+pids=()
+# shellcheck disable=SC2317 # called by the trap
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$state"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    for log in app xvfb; do
+        if [[ -s $state/$log.log ]]; then
+            echo "--- $log.log"
+            tail -40 "$state/$log.log"
+        fi
+    done
+    exit 1
+}
+
+# Waits, generously, until the command succeeds; Wine's first start in a prefix is slow.
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 1200); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "gave up waiting for $what"
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" >"$state/xvfb.log" 2>&1 &
+pids+=($!)
+xvfb_pid=$!
+for _ in $(seq 300); do
+    [[ -s $state/display ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [[ ! -s $state/display ]]; then
+    echo "SKIP: Xvfb could not start:"
+    cat "$state/xvfb.log"
+    exit 77
+fi
+export PINWRIGHT_WINE_DISPLAY=":$(head -1 "$state/display")"
+export DISPLAY=$PINWRIGHT_WINE_DISPLAY
+echo "Xvfb on $DISPLAY"
+
+if ! "$wine_run" "$probe" clear-clipboard >"$state/wine.log" 2>&1; then
+    echo "SKIP: Wine could not start:"
+    cat "$state/wine.log"
+    exit 77
+fi
+
+# Wine's desktop fills the screen at its top left corner: its coordinates are the screen's.
+"$wine_run" explorer "/desktop=Pinwright,1024x768" "$app" >"$state/app.log" 2>&1 &
+pids+=($!)
+
+probe() { "$wine_run" "$probe" "$@" 2>>"$state/wine.log" | tr -d '\r'; }
+window_is_there() { probe window "$1" >"$state/window" && [[ -s $state/window ]]; }
+caption='Pinwright----求建议版，有任何建议或意见都可以邮件或QQ联系，联系方式在主页，谢谢'
+wait_for "the window" window_is_there "$caption"
+read -r _ x y width height < <(grep '^client' "$state/window")
+read -r _ close_x close_y < <(grep '^close' "$state/window")
+echo "client area at $x,$y: $width x $height; close button at $close_x,$close_y"
+[[ $width == 714 && $height == 505 ]] || fail "the client area is $width x $height, not 714 x 505"
+
+# Places in the client area, in pixels: the tree (8, 16, 161 x 337), 生成代码 (584, 368,
+# 97 x 41), 复制代码 (584, 416, 97 x 41).
+click() { xdotool mousemove $((x + $1)) $((y + $2)) click 1; }
+rows() { echo $((16 + 2 + ${1} * row_height + row_height / 2)); }
+
+echo "1. a node of the tree, 生成代码 and 复制代码"
+# The tree starts collapsed: its first node, then ADC and its first function, ADC_DeInit,
+# whose panel comes to the front.
+click 40 26
+xdotool key Down Right
+sleep 1
+row_height=18
+click 60 "$(rows 2)"
+sleep 0.5
+click 632 388
+sleep 0.5
+probe clear-clipboard
+click 632 436
+expected=$(printf '/* Resets ADC1 */\r\nADC_DeInit(ADC1);')
+got=""
+for _ in $(seq 100); do
+    got=$(probe clipboard 2>/dev/null || true)
+    [[ $got == "$expected" ]] && break
+    sleep 0.1
+done
+if [[ $got != "$expected" ]]; then
+    echo "expected:"
+    printf '%s' "$expected" | od -c | head
+    echo "got:"
+    printf '%s' "$got" | od -c | head
+    fail "复制代码 did not put ADC_DeInit's fragment on the clipboard with CR LF"
+fi
+
+echo "2. the close button, then 否"
+[[ $close_x != none ]] || fail "the window has no close button"
+xdotool mousemove "$close_x" "$close_y" click 1
+wait_for "the exit question" window_is_there Pinwright
+xdotool key n
+question_gone() { ! window_is_there Pinwright; }
+wait_for "the exit question to close" question_gone
+sleep 1
+window_is_there "$caption" || fail "否 did not keep the window open"
+echo "PASS"

@@ -1,0 +1,133 @@
+// winprobe: what the Windows smoke test asks of the desktop, as another Windows program would.
+//
+//   winprobe window TITLE        the visible top-level window whose title is TITLE: prints
+//                                "client X Y W H" (its client area on the
+//                                screen) and "close X Y" (a point on its title bar's close
+//                                button, found by the window's own hit test); exits 1 if none
+//   winprobe clipboard           writes the clipboard's Unicode text to standard output in
+//                                UTF-8, byte for byte (CR LF stays CR LF); exits 1 if none
+//   winprobe clear-clipboard     empties the clipboard
+//
+// The arguments are read as Windows gives them (UTF-16), so Chinese titles arrive whole.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Search {
+    std::wstring title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK matchTitle(HWND window, LPARAM data)
+{
+    auto &search = *reinterpret_cast<Search *>(data);
+    if (!IsWindowVisible(window))
+        return TRUE;
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    const std::wstring title(text);
+    if (title == search.title) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int printWindow(const std::wstring &title)
+{
+    Search search{title};
+    EnumWindows(matchTitle, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return 1;
+    RECT client{};
+    GetClientRect(search.found, &client);
+    POINT origin{0, 0};
+    ClientToScreen(search.found, &origin);
+    std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+
+    // The close button: the right-most point of the title bar where the window says HTCLOSE.
+    RECT frame{};
+    GetWindowRect(search.found, &frame);
+    for (LONG y = frame.top; y < origin.y; ++y) {
+        for (LONG x = frame.right - 1; x > frame.left; --x) {
+            const LRESULT hit =
+                SendMessageW(search.found, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+            if (hit == HTCLOSE) {
+                // The middle of the button's row, a few pixels in from its right edge.
+                LONG bottom = y;
+                while (bottom < origin.y
+                       && SendMessageW(search.found, WM_NCHITTEST, 0, MAKELPARAM(x, bottom + 1))
+                              == HTCLOSE)
+                    ++bottom;
+                std::printf("close %ld %ld\n", x - 6, (y + bottom) / 2);
+                return 0;
+            }
+        }
+    }
+    std::printf("close none\n");
+    return 0;
+}
+
+bool openClipboard()
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr))
+            return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+int printClipboard()
+{
+    if (!openClipboard())
+        return 2;
+    int status = 1;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto *text = static_cast<const wchar_t *>(GlobalLock(data))) {
+            const int length = static_cast<int>(wcslen(text));
+            const int bytes =
+                WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+            std::string utf8(static_cast<size_t>(bytes), '\0');
+            WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), bytes, nullptr, nullptr);
+            DWORD written = 0;
+            WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(bytes),
+                      &written, nullptr);
+            GlobalUnlock(data);
+            status = 0;
+        }
+    }
+    CloseClipboard();
+    return status;
+}
+
+int clearClipboard()
+{
+    if (!openClipboard())
+        return 2;
+    EmptyClipboard();
+    CloseClipboard();
+    return 0;
+}
+
+} // namespace
+
+int main()
+{
+    int argc = 0;
+    wchar_t **argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"window" && argc == 3)
+        return printWindow(argv[2]);
+    if (command == L"clipboard" && argc == 2)
+        return printClipboard();
+    if (command == L"clear-clipboard" && argc == 2)
+        return clearClipboard();
+    std::fputs("usage: winprobe window TITLE | clipboard | clear-clipboard\n", stderr);
+    return 2;
+}
