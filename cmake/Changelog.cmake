@@ -5,7 +5,8 @@
 # pinwright_debian_changelog(<file> <output> <package> <maintainer>)
 #   Writes the Debian changelog: one entry per release heading, newest first, each item of the
 #   release (a "- " line with its indented continuation lines, or a paragraph) one "  * " line.
-#   Subheadings such as "### Added" are left out; the date is taken as noon UTC.
+#   Subheadings such as "### Added" are left out; the date is taken as noon UTC, and each later
+#   release of the same day one minute later, so that every entry is newer than the one below.
 
 function(pinwright_changelog_release file version_var date_var)
     file(STRINGS ${file} headings REGEX "^## \\[[0-9]")
@@ -21,8 +22,8 @@ function(pinwright_changelog_release file version_var date_var)
     set(${date_var} ${CMAKE_MATCH_2} PARENT_SCOPE)
 endfunction()
 
-# "2026-12-07" as RFC 5322 at noon UTC: "Mon, 07 Dec 2026 12:00:00 +0000".
-function(_pinwright_rfc5322_date iso out_var)
+# "2026-12-07" as RFC 5322 at noon UTC and `minute` minutes: "Mon, 07 Dec 2026 12:00:00 +0000".
+function(_pinwright_rfc5322_date iso minute out_var)
     string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ ${iso})
     math(EXPR y "${CMAKE_MATCH_1}")
     math(EXPR m "${CMAKE_MATCH_2}")
@@ -40,10 +41,21 @@ function(_pinwright_rfc5322_date iso out_var)
     set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
     list(GET days ${weekday} day)
     list(GET months ${i} month)
-    set(${out_var} "${day}, ${d} ${month} ${y} 12:00:00 +0000" PARENT_SCOPE)
+    if(minute LESS 10)
+        set(minute 0${minute})
+    endif()
+    set(${out_var} "${day}, ${d} ${month} ${y} 12:${minute}:00 +0000" PARENT_SCOPE)
 endfunction()
 
 function(pinwright_debian_changelog file output package maintainer)
+    # The release dates, newest first, to count the releases of one day.
+    file(STRINGS ${file} headings REGEX "^## \\[[0-9][^]]*\\] - ")
+    set(dates "")
+    foreach(heading IN LISTS headings)
+        string(REGEX REPLACE "^.* - " "" heading_date "${heading}")
+        list(APPEND dates ${heading_date})
+    endforeach()
+    set(release -1)
     # One list element per line, empty lines included (file(STRINGS) would drop them).
     file(READ ${file} content)
     string(REPLACE ";" "\\;" content "${content}")
@@ -59,7 +71,13 @@ function(pinwright_debian_changelog file output package maintainer)
             if(trailer)
                 string(APPEND text "\n${trailer}\n\n")
             endif()
-            _pinwright_rfc5322_date(${CMAKE_MATCH_2} date)
+            set(day ${CMAKE_MATCH_2})
+            math(EXPR release "${release} + 1")
+            list(SUBLIST dates ${release} -1 older)
+            list(FILTER older INCLUDE REGEX "^${day}$")
+            list(LENGTH older same_day)
+            math(EXPR minute "${same_day} - 1")
+            _pinwright_rfc5322_date(${day} ${minute} date)
             string(APPEND text "${package} (${version}) unstable; urgency=medium\n\n")
             set(trailer " -- ${maintainer}  ${date}")
             set(in_item OFF)

@@ -1,5 +1,6 @@
 // What goes in and out of the window through the clipboard and drag and drop: a paste of a
-// clipboard that holds no text changes nothing, whichever way it comes; every way of copying out
+// clipboard that holds no text changes nothing, whichever way it comes, and a paste of a huge
+// line takes as much of it as a line may hold, 32767 characters; every way of copying out
 // of showcode gives the same text; a drag of showcode's selection moves it within the box and
 // never starts a drag of the platform.
 #include <QClipboard>
@@ -9,7 +10,7 @@
 
 namespace {
 
-enum class Contents { Cleared, NoFormats, NoText };
+enum class Contents { Cleared, NoFormats, NoText, HugeLine };
 enum class Path { CtrlV, ShiftInsert, ContextMenu, Drop };
 enum class Copy { Button, CtrlC, CtrlInsert, CtrlX, ShiftDelete, MenuCopy, MenuCut };
 
@@ -22,6 +23,8 @@ const char *name(Contents contents)
         return "data without formats";
     case Contents::NoText:
         return "data without text";
+    case Contents::HugeLine:
+        return "10 MB without a line break";
     }
     return "";
 }
@@ -43,7 +46,7 @@ const char *name(Path path)
 
 // What a desktop's clipboard may hand over when it has nothing to paste: no data at all, data
 // whose owner names no format (X11 with no owner, or an owner that never answers), or data in
-// a format that is not text.
+// a format that is not text; or far too much, which froze the window for minutes.
 QMimeData *mimeData(Contents contents)
 {
     if (contents == Contents::Cleared)
@@ -51,6 +54,8 @@ QMimeData *mimeData(Contents contents)
     auto *data = new QMimeData;
     if (contents == Contents::NoText)
         data->setData(u"application/octet-stream"_s, QByteArrayLiteral("\x00\x01\x02"));
+    if (contents == Contents::HugeLine)
+        data->setText(QString(10'000'000, u'x'));
     return data;
 }
 
@@ -74,8 +79,8 @@ class TestClipboard : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
-    void pasteOfNothingChangesNothing_data();
-    void pasteOfNothingChangesNothing();
+    void pasteOfNothingOrOfTooMuch_data();
+    void pasteOfNothingOrOfTooMuch();
     void copyCarriesWhatTheBoxShows_data();
     void copyCarriesWhatTheBoxShows();
     void dragMovesTextOnlyWithinTheBox_data();
@@ -106,7 +111,7 @@ QStringList TestClipboard::texts() const
     return all;
 }
 
-void TestClipboard::pasteOfNothingChangesNothing_data()
+void TestClipboard::pasteOfNothingOrOfTooMuch_data()
 {
     QTest::addColumn<int>("target"); // -1 for showcode, else the list's index
     QTest::addColumn<Contents>("contents");
@@ -120,9 +125,11 @@ void TestClipboard::pasteOfNothingChangesNothing_data()
             }
         }
     }
+    QTest::addRow("showcode, %s, Ctrl+V", name(Contents::HugeLine))
+        << -1 << Contents::HugeLine << Path::CtrlV;
 }
 
-void TestClipboard::pasteOfNothingChangesNothing()
+void TestClipboard::pasteOfNothingOrOfTooMuch()
 {
     QFETCH(int, target);
     QFETCH(Contents, contents);
@@ -167,7 +174,10 @@ void TestClipboard::pasteOfNothingChangesNothing()
         break;
     }
     }
-    QCOMPARE(texts(), before);
+    QStringList after = before;
+    if (contents == Contents::HugeLine)
+        after.front() = QString(32767, u'x'); // in place of the selected text
+    QCOMPARE(texts(), after);
     QVERIFY(m_user->window->isVisible());
 }
 

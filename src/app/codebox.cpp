@@ -4,6 +4,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextBlock>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +27,36 @@ QString clipboardForm(QString raw)
 bool holdsText(const QMimeData *source)
 {
     return source && source->hasText();
+}
+
+// The editor lays a line out whole on every change to it, in time that grows with its length:
+// a line of two million characters takes a second to paste and another for each key after it.
+// A paste or a drop stops where it would make a line longer than a QLineEdit's text may be.
+constexpr qsizetype kMaxLine = 32767;
+
+// How much of `text` goes in between `before` and `after` characters of one line.
+qsizetype fittingLength(QStringView text, qsizetype before, qsizetype after)
+{
+    qsizetype lineStart = 0;
+    qsizetype end = text.size();
+    const auto lineLength = [&](qsizetype at) {
+        return (lineStart == 0 ? before : 0) + at - lineStart;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator) {
+            lineStart = i + 1;
+        } else if (lineLength(i + 1) > kMaxLine) {
+            end = i;
+            break;
+        }
+    }
+    const qsizetype excess = lineLength(end) + after - kMaxLine;
+    if (excess > 0)
+        end = std::max(lineStart, end - excess);
+    if (end > 0 && end < text.size() && text[end - 1].isHighSurrogate())
+        --end;
+    return end;
 }
 
 } // namespace
@@ -68,8 +101,21 @@ void CodeBox::insertFromMimeData(const QMimeData *source)
 {
     // Qt 6.4's QWidgetTextControl::insertFromMimeData reads formats().first(), which crashes on
     // data without formats (an empty X11 clipboard, or an owner that never answers).
-    if (holdsText(source))
+    if (!holdsText(source))
+        return;
+    const QString text = source->text();
+    const QTextCursor at = textCursor();
+    const QTextBlock first = document()->findBlock(at.selectionStart());
+    const QTextBlock last = document()->findBlock(at.selectionEnd());
+    const qsizetype fits = fittingLength(text, at.selectionStart() - first.position(),
+                                         last.position() + last.length() - 1 - at.selectionEnd());
+    if (fits == text.size()) {
         QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QMimeData cut;
+    cut.setText(text.left(fits));
+    QPlainTextEdit::insertFromMimeData(&cut);
 }
 
 QMimeData *CodeBox::createMimeDataFromSelection() const

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <QWindow>
 
 #include "app/accessibility.h"
 #include "app/codebox.h"
+#include "app/fixedsize.h"
 #include "app/messages.h"
 #include "model/layout.h"
 #include "model/text.h"
@@ -135,7 +135,7 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     setWindowTitle(qs(kCaption));
     setWindowIcon(applicationIcon());
     setFont(Fonts::windowDefault());
-    setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
+    FixedSizeWindow::keep(this, QSize(pixels(kClientWidth), pixels(kClientHeight)));
 
     // The tree comes first, so it is first in the tab order and has the focus at start.
     m_tree = new LibraryTree(this);
@@ -209,52 +209,6 @@ void MainForm::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
-}
-
-// Qt 6.4 on Wayland draws its own title bar with a maximize button even on this fixed-size
-// window, and answers the compositor's maximized configure with the fixed size, which weston
-// rejects with a protocol error that ends the program. So on Wayland the window lets go of its
-// maximum size when a maximize is asked for, fills what the compositor gives it for one frame
-// (the controls keep their places), asks to be restored, and is fixed-size again once it is.
-void MainForm::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_watchingWindowStates || !windowHandle()
-        || !QGuiApplication::platformName().startsWith(u"wayland"_s))
-        return;
-    m_watchingWindowStates = true;
-    connect(windowHandle(), &QWindow::windowStateChanged, this, &MainForm::windowStateRequested);
-}
-
-void MainForm::windowStateRequested(Qt::WindowState state)
-{
-    if (state != Qt::WindowMaximized || m_followingMaximize)
-        return;
-    m_followingMaximize = true;
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
-void MainForm::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (!m_followingMaximize)
-        return;
-    const QSize fixed(pixels(kClientWidth), pixels(kClientHeight));
-    if (windowState() & Qt::WindowMaximized) {
-        // Restored only after this frame, so that the compositor sees the size it asked for.
-        if (event->size() != fixed)
-            QMetaObject::invokeMethod(this, &MainForm::restoreFromMaximized, Qt::QueuedConnection);
-    } else {
-        // Restored; or the compositor would not maximize and lets the user resize instead.
-        m_followingMaximize = false;
-        setFixedSize(fixed);
-    }
-}
-
-void MainForm::restoreFromMaximized()
-{
-    if (windowState() & Qt::WindowMaximized)
-        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void MainForm::buildcode_Click()

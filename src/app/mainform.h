@@ -60,15 +60,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Load();
     bool Form_Unload(); // true when the user agrees to close
-
-    void windowStateRequested(Qt::WindowState state);
-    void restoreFromMaximized();
 
     void setShowcode(const QString &text) override;
     void setTips(const QString &caption) override;
@@ -82,6 +77,4 @@ private:
     QPushButton *m_buildcode = nullptr;
     QPushButton *m_copycode = nullptr;
     ClickLabel *m_tips = nullptr;
-    bool m_watchingWindowStates = false;
-    bool m_followingMaximize = false;
 };

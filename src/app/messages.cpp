@@ -1,5 +1,7 @@
 #include "app/messages.h"
 
+#include "app/fixedsize.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -19,11 +21,41 @@ int titleBarWidth(const QString &title)
     return QFontMetrics(font).horizontalAdvance(title) + 2 * kTitleBarSides;
 }
 
+// QMessageBox gives itself a fixed size as it is shown, and again when its style or font
+// changes; the box keeps that size through any window state.
+class Box final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        // Qt 6.4's QMessageBox fixes its size again on every layout request, also the one that
+        // leaving a window state brings, before the compositor has ended that state; its
+        // contents never change once it is shown.
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            return QDialog::event(event);
+        return QMessageBox::event(event);
+    }
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        FixedSizeWindow::keep(this, size());
+    }
+    void changeEvent(QEvent *event) override
+    {
+        QMessageBox::changeEvent(event);
+        if (isVisible()
+            && (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange))
+            FixedSizeWindow::keep(this, size());
+    }
+};
+
 } // namespace
 
 QMessageBox::StandardButton QtMessageBoxes::ask(QWidget *parent, const MessageRequest &request)
 {
-    QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+    Box box(request.icon, request.title, request.text, request.buttons, parent);
     box.setTextFormat(Qt::PlainText);
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         grid->addItem(new QSpacerItem(titleBarWidth(request.title), 0), grid->rowCount(), 0, 1,

@@ -2,8 +2,12 @@
 // Whatever the compositor is asked to do with the window, the program stays connected, keeps its
 // 714 x 505 client area and everything the user chose, and still asks before it closes. Qt's own
 // title bar offers maximize on this fixed-size window; a maximized state with the fixed size was
-// a protocol error that ended the program.
+// a protocol error that ended the program. Weston's own key bindings set the states without the
+// program asking, on the window and on its message boxes alike.
+#include <QPointer>
+#include <QProcess>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QWindow>
 
 #include "windowdriver.h"
@@ -37,6 +41,58 @@ public:
 
 enum class Request { ShowMaximized, WindowMaximized, ShowFullScreen, WindowFullScreen, Resize };
 
+// Presses keys at weston's seat: on weston's window in its X server, where weston takes its own
+// bindings before any client sees them. Without keys, only gives that window the X focus, which
+// weston's first key after it may otherwise miss.
+void pressAtSeat(const QString &keys = {})
+{
+    const QString x11 = qEnvironmentVariable("PINWRIGHT_WESTON_X11");
+    QVERIFY2(!x11.isEmpty(), "no X display of weston's: run through run-under-weston");
+    QProcess xdotool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"DISPLAY"_s, x11);
+    xdotool.setProcessEnvironment(environment);
+    xdotool.setProcessChannelMode(QProcess::ForwardedChannels);
+    QStringList arguments{u"search"_s, u"--class"_s, u"weston"_s, u"windowfocus"_s, u"--sync"_s};
+    if (!keys.isEmpty())
+        arguments << u"key"_s << keys;
+    xdotool.start(u"xdotool"_s, arguments);
+    QVERIFY2(xdotool.waitForFinished(-1) && xdotool.exitCode() == 0, "xdotool failed");
+}
+
+// Presses the binding and waits until the window has taken a state that is not normal and is
+// back in the normal state at its size.
+void bindingFollowed(QWidget *window, const QString &keys)
+{
+    struct StateLog final : QObject {
+        bool left = false;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::WindowStateChange
+                && static_cast<QWidget *>(watched)->windowState() != Qt::WindowNoState)
+                left = true;
+            return false;
+        }
+    } log;
+    window->installEventFilter(&log);
+    const QSize size = window->size();
+    // Weston applies its bindings to the surface with its keyboard focus.
+    QVERIFY2(QTest::qWaitForWindowActive(window, 30000), "weston never focused the window");
+    pressAtSeat(keys);
+    if (QTest::currentTestFailed())
+        return;
+    const bool back = QTest::qWaitFor(
+        [&] {
+            return log.left && window->windowState() == Qt::WindowNoState && window->size() == size;
+        },
+        30000);
+    QVERIFY2(log.left, qPrintable(keys + u": weston set no state"_s));
+    QVERIFY2(back, qPrintable(u"%1: left in state %2 at %3 x %4"_s.arg(keys)
+                                  .arg(int(window->windowState()))
+                                  .arg(window->width())
+                                  .arg(window->height())));
+}
+
 } // namespace
 
 class TestWayland : public QObject {
@@ -45,12 +101,15 @@ private Q_SLOTS:
     void initTestCase();
     void compositorRequests_data();
     void compositorRequests();
+    void compositorBindings_data();
+    void compositorBindings();
 };
 
 void TestWayland::initTestCase()
 {
     if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
         QSKIP("needs Qt's Wayland platform and a compositor: run through run-under-weston");
+    pressAtSeat();
 }
 
 void TestWayland::compositorRequests_data()
@@ -93,22 +152,13 @@ void TestWayland::compositorRequests()
         break;
     }
 
-    // What the compositor answers has arrived when the window has been given the maximized size
-    // and is back to its own (maximize), or has lost its title bar (full screen). Every round
-    // trip repaints the window, which is when a wrong size was rejected.
+    // What the compositor answers has arrived when the window has been given the size that comes
+    // with the request and is back to its own, in the normal state. Every round trip repaints the
+    // window, which is when a wrong size was rejected.
     const auto answered = [&] {
-        switch (request) {
-        case Request::ShowMaximized:
-        case Request::WindowMaximized:
-            return !log.sizes.isEmpty() && log.sizes.first().width() > kClientArea.width()
-                   && log.sizes.last() == kClientArea && user.window->maximumSize() == kClientArea;
-        case Request::ShowFullScreen:
-        case Request::WindowFullScreen:
-            return window->frameMargins().isNull();
-        case Request::Resize:
-            return true;
-        }
-        return false;
+        return !log.sizes.isEmpty() && log.sizes.first() != kClientArea
+               && log.sizes.last() == kClientArea
+               && user.window->windowState() == Qt::WindowNoState;
     };
     int trips = 0;
     for (; trips < 20 && !answered(); ++trips) {
@@ -121,8 +171,7 @@ void TestWayland::compositorRequests()
 
     QCOMPARE(user.window->size(), kClientArea);
     QCOMPARE(window->size(), kClientArea);
-    if (request == Request::ShowMaximized || request == Request::WindowMaximized)
-        QCOMPARE(user.window->windowState(), Qt::WindowNoState);
+    QCOMPARE(user.window->windowState(), Qt::WindowNoState);
     QCOMPARE(user.frameInFront(), u"ADC4"_s);
     QCOMPARE(user.code(), u"/* Enable ADC2 */\r\nADC_Cmd(ADC2,ENABLE);"_s);
 
@@ -132,6 +181,72 @@ void TestWayland::compositorRequests()
     QCOMPARE(user.boxes.asked.front().text, u"是否退出?"_s);
     roundTrip();
     QVERIFY(user.window->isVisible());
+}
+
+void TestWayland::compositorBindings_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("onExitQuestion"); // the keys reach the box that asks before closing
+    const QString maximize = u"super+shift+m"_s;
+    const QString fullScreen = u"super+shift+f"_s;
+    QTest::newRow("maximize") << QStringList{maximize} << false;
+    QTest::newRow("full screen, maximize, full screen")
+        << QStringList{fullScreen, maximize, fullScreen} << false;
+    QTest::newRow("maximize of the exit question, then a key") << QStringList{maximize} << true;
+}
+
+void TestWayland::compositorBindings()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(bool, onExitQuestion);
+    WindowDriver user;
+    user.clickNode(u"ADC4"_s);
+    const QString typed = u"typed by the user"_s;
+    user.window->showcode()->setFocus();
+    WindowDriver::typeText(user.window->showcode(), typed);
+
+    if (!onExitQuestion) {
+        for (const QString &key : keys) {
+            bindingFollowed(user.window.get(), key);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    } else {
+        user.window->setMessageBoxes(nullptr); // the real box
+        bool answered = false;
+        QTimer::singleShot(0, user.window.get(), [&] {
+            QPointer<QDialog> box;
+            // A box the keys did not answer is closed here, so that close() returns.
+            const auto closeBox = qScopeGuard([&] {
+                if (box && box->isVisible())
+                    box->reject();
+            });
+            const bool shown = QTest::qWaitFor(
+                [&] { return (box = qobject_cast<QDialog *>(QApplication::activeModalWidget())); });
+            QVERIFY(shown && QTest::qWaitForWindowExposed(box));
+            for (const QString &key : keys) {
+                bindingFollowed(box, key);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+            // Any key that repaints the box sends a frame that weston checks; N answers No.
+            pressAtSeat(u"n"_s);
+            answered = QTest::qWaitFor([&] { return !box || !box->isVisible(); }, 30000);
+        });
+        QVERIFY(!user.window->close());
+        QVERIFY2(answered, "the exit question did not take the key");
+        if (QTest::currentTestFailed())
+            return;
+        user.window->setMessageBoxes(&user.boxes);
+    }
+    roundTrip();
+
+    QCOMPARE(user.window->size(), kClientArea);
+    QCOMPARE(user.window->windowState(), Qt::WindowNoState);
+    QCOMPARE(user.frameInFront(), u"ADC4"_s);
+    QVERIFY(user.code().contains(typed));
+    QVERIFY(!user.window->close());
+    QCOMPARE(user.boxes.asked.size(), std::size_t(1));
 }
 
 QTEST_MAIN(TestWayland)
