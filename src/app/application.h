@@ -22,4 +22,6 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
 void prepareApplication(QApplication &app);
 // Where Qt's own translations are: the system's on Unix, built into the program on Windows.
 QString qtTranslationsPath();
+// Whether the application runs on a Wayland compositor (never on Windows).
+bool onWayland();
 } // namespace Pinwright

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // What the program prints when there is no display to show its window on.
@@ -66,6 +68,11 @@ std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv
     passOnHeld();
     prepareApplication(*app);
     return app;
+}
+
+bool Pinwright::onWayland()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland"_s);
 }
 
 QString Pinwright::qtTranslationsPath()

@@ -17,3 +17,8 @@ QString Pinwright::qtTranslationsPath()
 {
     return u":/i18n"_s;
 }
+
+bool Pinwright::onWayland()
+{
+    return false;
+}

@@ -1,10 +1,9 @@
 #include "app/fixedsize.h"
 
-#include <QGuiApplication>
+#include "app/application.h"
+
 #include <QResizeEvent>
 #include <QWidget>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr Qt::WindowStates kLeft = Qt::WindowMaximized | Qt::WindowFullScreen;
 FixedSizeWindow::FixedSizeWindow(QWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_wayland(QGuiApplication::platformName().startsWith(u"wayland"_s))
+    , m_wayland(Pinwright::onWayland())
 {
     window->installEventFilter(this);
 }
