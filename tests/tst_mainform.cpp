@@ -6,7 +6,11 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include "app/application.h"
 #include "panels/fonts.h"
@@ -21,9 +25,17 @@ const QString kInitialText =
     u"如果大家需要，才有动力继续写下去。。。\r\n\r\n"
     u"没任何技术含量，但那么多函数，你懂的，很麻烦。。。\r\n"_s;
 
-// The size of a text in the GB2312 encoding, through the C library's converter.
+// The size of a text in the GB2312 encoding, through the system's converter: the C library's,
+// or on Windows the code page of GB2312 and its extension GBK (936), which agree on these texts.
 qsizetype gb2312Size(const QString &text)
 {
+#ifdef Q_OS_WIN
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
+    BOOL lossy = FALSE;
+    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()),
+                                         nullptr, 0, nullptr, &lossy);
+    return lossy ? -1 : size;
+#else
     QByteArray in = text.toUtf8();
     QByteArray out(in.size() * 2 + 16, '\0');
     iconv_t cd = iconv_open("GB2312", "UTF-8");
@@ -36,6 +48,7 @@ qsizetype gb2312Size(const QString &text)
     const size_t done = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
     iconv_close(cd);
     return done == size_t(-1) ? -1 : out.size() - qsizetype(dstLeft);
+#endif
 }
 
 QRect twips(int left, int top, int width, int height)
@@ -143,7 +156,7 @@ void TestMainForm::fontsFallBackToChineseFaces()
 
 void TestMainForm::paddedColumnsLineUp()
 {
-    const QFontMetricsF metrics(Fonts::song(10.5));
+    const QFontMetricsF metrics = designMetrics(Fonts::song(10.5));
     const QStringList members{u"ADC_Mode"_s,
                               u"ADC_ScanConvMode"_s,
                               u"ADC_ContinuousConvMode"_s,

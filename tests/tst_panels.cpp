@@ -266,7 +266,7 @@ void TestPanels::defaultsLabelLinesUp()
 {
     WindowDriver user;
     auto *label = user.find<QLabel>(u"ADC3_label3"_s);
-    const QFontMetricsF metrics(label->font());
+    const QFontMetricsF metrics = designMetrics(label->font());
     QCOMPARE(label->font().pointSizeF(), 10.5);
     QList<qreal> columns;
     for (const QString &line : label->text().split(u'\n'))

@@ -27,6 +27,16 @@
 
 using namespace Qt::StringLiterals;
 
+// The metrics of `font` by the face's own widths. Columns padded with blanks line up by the
+// design: the Chinese faces give Latin letters and blanks half an ideograph. Rasterizers may
+// round single glyphs otherwise (Qt's FreeType engine hints fully on Windows's offscreen
+// platform, where AR PL UMing stands in for SimSun).
+inline QFontMetricsF designMetrics(QFont font)
+{
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return QFontMetricsF(font);
+}
+
 class RecordingBoxes final : public MessageBoxes {
 public:
     QMessageBox::StandardButton answer = QMessageBox::No;

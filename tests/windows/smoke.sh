@@ -86,12 +86,15 @@ if ! "$wine_run" "$probe" clear-clipboard >"$state/wine.log" 2>&1; then
     exit 77
 fi
 
-# Wine's desktop fills the screen at its top left corner: its coordinates are the screen's.
-"$wine_run" explorer "/desktop=Pinwright,1024x768" "$app" >"$state/app.log" 2>&1 &
+# Every program of the prefix on one Wine desktop, which fills the screen: winprobe sees the
+# program's windows, and their coordinates are the screen's.
+"$wine_run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+"$wine_run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+"$wine_run" "$app" >"$state/app.log" 2>&1 &
 pids+=($!)
 
-probe() { "$wine_run" "$probe" "$@" 2>>"$state/wine.log" | tr -d '\r'; }
-window_is_there() { probe window "$1" >"$state/window" && [[ -s $state/window ]]; }
+probe() { "$wine_run" "$probe" "$@" 2>>"$state/wine.log"; }
+window_is_there() { probe window "$1" | tr -d '\r' >"$state/window" && [[ -s $state/window ]]; }
 caption='Pinwright----求建议版，有任何建议或意见都可以邮件或QQ联系，联系方式在主页，谢谢'
 wait_for "the window" window_is_there "$caption"
 read -r _ x y width height < <(grep '^client' "$state/window")
@@ -102,16 +105,16 @@ echo "client area at $x,$y: $width x $height; close button at $close_x,$close_y"
 # Places in the client area, in pixels: the tree (8, 16, 161 x 337), 生成代码 (584, 368,
 # 97 x 41), 复制代码 (584, 416, 97 x 41).
 click() { xdotool mousemove $((x + $1)) $((y + $2)) click 1; }
-rows() { echo $((16 + 2 + ${1} * row_height + row_height / 2)); }
+# The middle of the tree's row n (from 0), rows of 19 pixels in 宋体 9 pt under Wine.
+row() { echo $((26 + 19 * $1)); }
 
 echo "1. a node of the tree, 生成代码 and 复制代码"
 # The tree starts collapsed: its first node, then ADC and its first function, ADC_DeInit,
 # whose panel comes to the front.
-click 40 26
+click 40 "$(row 0)"
 xdotool key Down Right
 sleep 1
-row_height=18
-click 60 "$(rows 2)"
+click 60 "$(row 2)"
 sleep 0.5
 click 632 388
 sleep 0.5

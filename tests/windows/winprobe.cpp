@@ -50,24 +50,25 @@ int printWindow(const std::wstring &title)
     ClientToScreen(search.found, &origin);
     std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
 
-    // The close button: the right-most point of the title bar where the window says HTCLOSE.
+    // The close button: the right-most point of the title bar's middle row where the window
+    // says HTCLOSE, and the middle of the button's height there.
     RECT frame{};
     GetWindowRect(search.found, &frame);
-    for (LONG y = frame.top; y < origin.y; ++y) {
-        for (LONG x = frame.right - 1; x > frame.left; --x) {
-            const LRESULT hit =
-                SendMessageW(search.found, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-            if (hit == HTCLOSE) {
-                // The middle of the button's row, a few pixels in from its right edge.
-                LONG bottom = y;
-                while (bottom < origin.y
-                       && SendMessageW(search.found, WM_NCHITTEST, 0, MAKELPARAM(x, bottom + 1))
-                              == HTCLOSE)
-                    ++bottom;
-                std::printf("close %ld %ld\n", x - 6, (y + bottom) / 2);
-                return 0;
-            }
-        }
+    const auto hitsClose = [&](LONG x, LONG y) {
+        return SendMessageW(search.found, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
+    };
+    const LONG middle = (frame.top + origin.y) / 2;
+    for (LONG x = frame.right - 1; x > frame.left; --x) {
+        if (!hitsClose(x, middle))
+            continue;
+        LONG top = middle;
+        LONG bottom = middle;
+        while (top > frame.top && hitsClose(x, top - 1))
+            --top;
+        while (bottom < origin.y && hitsClose(x, bottom + 1))
+            ++bottom;
+        std::printf("close %ld %ld\n", x - 6, (top + bottom) / 2);
+        return 0;
     }
     std::printf("close none\n");
     return 0;
