@@ -157,6 +157,7 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME pinwright-${PROJECT_VERSION}-windows-x64)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "")
 endif()
 
 include(CPack)
