@@ -14,10 +14,6 @@ set -Eeuo pipefail
 app=$1
 grabpointer=${2:-}
 
-if ! command -v Xvfb >/dev/null; then
-    echo "SKIP: Xvfb is not installed (scripts/install-deps test installs it)"
-    exit 77
-fi
 for tool in openbox xdotool xsel xprop "$grabpointer"; do
     command -v "$tool" >/dev/null || {
         echo "FAIL: ${tool:-grabpointer} is missing (scripts/install-deps test installs it)"
@@ -25,58 +21,9 @@ for tool in openbox xdotool xsel xprop "$grabpointer"; do
     }
 done
 
-state=$(mktemp -d)
-chmod 700 "$state"
-pids=()
-# shellcheck disable=SC2317 # called by the trap
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$state"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    for log in app openbox xvfb; do
-        if [[ -s $state/$log.log ]]; then
-            echo "--- $log.log"
-            cat "$state/$log.log"
-        fi
-    done
-    exit 1
-}
-
-# Waits, generously, until the command succeeds; the machine may be slow and busy.
-wait_for() {
-    local what=$1
-    shift
-    for _ in $(seq 600); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "gave up waiting for $what"
-}
-
-# Xvfb picks a free display number itself and tells it on descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" >"$state/xvfb.log" 2>&1 &
-pids+=($!)
-xvfb_pid=$!
-for _ in $(seq 300); do
-    [[ -s $state/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [[ ! -s $state/display ]]; then
-    echo "SKIP: Xvfb could not start:"
-    cat "$state/xvfb.log"
-    exit 77
-fi
-DISPLAY=":$(head -1 "$state/display")"
-export DISPLAY
-echo "Xvfb on $DISPLAY"
+# shellcheck source=../xserver.sh
+source "$(dirname "$0")/../xserver.sh"
+start_xvfb
 
 openbox --sm-disable >"$state/openbox.log" 2>&1 &
 pids+=($!)

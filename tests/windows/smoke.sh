@@ -13,72 +13,23 @@ wine_run=$1
 app=$2
 probe=$3
 
-for tool in Xvfb wine; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIP: $tool is not installed (scripts/install-deps windows installs it)"
-        exit 77
-    }
-done
+command -v wine >/dev/null || {
+    echo "SKIP: Wine is not installed (scripts/install-deps windows installs it)"
+    exit 77
+}
 command -v xdotool >/dev/null || {
     echo "FAIL: xdotool is missing (scripts/install-deps windows installs it)"
     exit 1
 }
 
-state=$(mktemp -d)
-chmod 700 "$state"
-cache=${PINWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pinwright}
+# shellcheck source=../xserver.sh
+source "$(dirname "$0")/../xserver.sh"
 # A prefix of its own: its desktop lives with this test's display, not with the other tests'.
+cache=${PINWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pinwright}
 export WINEPREFIX=$cache/wine/desktop-prefix
-pids=()
-# shellcheck disable=SC2317 # called by the trap
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$state"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    for log in app xvfb; do
-        if [[ -s $state/$log.log ]]; then
-            echo "--- $log.log"
-            tail -40 "$state/$log.log"
-        fi
-    done
-    exit 1
-}
-
-# Waits, generously, until the command succeeds; Wine's first start in a prefix is slow.
-wait_for() {
-    local what=$1
-    shift
-    for _ in $(seq 1200); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "gave up waiting for $what"
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" >"$state/xvfb.log" 2>&1 &
-pids+=($!)
-xvfb_pid=$!
-for _ in $(seq 300); do
-    [[ -s $state/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [[ ! -s $state/display ]]; then
-    echo "SKIP: Xvfb could not start:"
-    cat "$state/xvfb.log"
-    exit 77
-fi
-export PINWRIGHT_WINE_DISPLAY=":$(head -1 "$state/display")"
-export DISPLAY=$PINWRIGHT_WINE_DISPLAY
-echo "Xvfb on $DISPLAY"
+before_cleanup() { wineserver -k 2>/dev/null; }
+start_xvfb
+export PINWRIGHT_WINE_DISPLAY=$DISPLAY
 
 if ! "$wine_run" "$probe" clear-clipboard >"$state/wine.log" 2>&1; then
     echo "SKIP: Wine could not start:"
