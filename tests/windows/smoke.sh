@@ -25,7 +25,7 @@ command -v xdotool >/dev/null || {
 # shellcheck source=../xserver.sh
 source "$(dirname "$0")/../xserver.sh"
 # A prefix of its own: its desktop lives with this test's display, not with the other tests'.
-cache=${PINWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pinwright}
+cache=${PINWRIGHT_CACHE:-${XDG_CACHE_HOME:-~/.cache}/pinwright}
 export WINEPREFIX=$cache/wine/desktop-prefix
 before_cleanup() { wineserver -k 2>/dev/null; }
 start_xvfb
