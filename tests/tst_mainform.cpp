@@ -32,8 +32,8 @@ qsizetype gb2312Size(const QString &text)
 #ifdef Q_OS_WIN
     const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
     BOOL lossy = FALSE;
-    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()),
-                                         nullptr, 0, nullptr, &lossy);
+    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), nullptr,
+                                         0, nullptr, &lossy);
     return lossy ? -1 : size;
 #else
     QByteArray in = text.toUtf8();
