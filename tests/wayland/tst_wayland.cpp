@@ -27,14 +27,18 @@ void roundTrip()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// The sizes the window is given, in order.
+// The sizes the window is given, in order, and whether it has left the normal state.
 class SizeLog final : public QObject {
 public:
     QList<QSize> sizes;
-    bool eventFilter(QObject *, QEvent *event) override
+    bool leftNormal = false;
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Resize)
             sizes << static_cast<QResizeEvent *>(event)->size();
+        if (event->type() == QEvent::WindowStateChange
+            && static_cast<QWidget *>(watched)->windowState() != Qt::WindowNoState)
+            leftNormal = true;
         return false;
     }
 };
@@ -64,16 +68,7 @@ void pressAtSeat(const QString &keys = {})
 // back in the normal state at its size.
 void bindingFollowed(QWidget *window, const QString &keys)
 {
-    struct StateLog final : QObject {
-        bool left = false;
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            if (event->type() == QEvent::WindowStateChange
-                && static_cast<QWidget *>(watched)->windowState() != Qt::WindowNoState)
-                left = true;
-            return false;
-        }
-    } log;
+    SizeLog log;
     window->installEventFilter(&log);
     const QSize size = window->size();
     // Weston applies its bindings to the surface with its keyboard focus.
@@ -83,10 +78,11 @@ void bindingFollowed(QWidget *window, const QString &keys)
         return;
     const bool back = QTest::qWaitFor(
         [&] {
-            return log.left && window->windowState() == Qt::WindowNoState && window->size() == size;
+            return log.leftNormal && window->windowState() == Qt::WindowNoState
+                   && window->size() == size;
         },
         30000);
-    QVERIFY2(log.left, qPrintable(keys + u": weston set no state"_s));
+    QVERIFY2(log.leftNormal, qPrintable(keys + u": weston set no state"_s));
     QVERIFY2(back, qPrintable(u"%1: left in state %2 at %3 x %4"_s.arg(keys)
                                   .arg(int(window->windowState()))
                                   .arg(window->width())

@@ -71,19 +71,15 @@ click 632 388
 sleep 0.5
 probe clear-clipboard
 click 632 436
-expected=$(printf '/* Resets ADC1 */\r\nADC_DeInit(ADC1);')
-got=""
+printf '/* Resets ADC1 */\r\nADC_DeInit(ADC1);' >"$state/expected"
+clipboard_holds_it() { probe clipboard >"$state/got" && cmp -s "$state/got" "$state/expected"; }
 for _ in $(seq 100); do
-    got=$(probe clipboard 2>/dev/null || true)
-    [[ $got == "$expected" ]] && break
+    clipboard_holds_it && break
     sleep 0.1
 done
-if [[ $got != "$expected" ]]; then
-    echo "expected:"
-    printf '%s' "$expected" | od -c | head
-    echo "got:"
-    printf '%s' "$got" | od -c | head
-    fail "复制代码 did not put ADC_DeInit's fragment on the clipboard with CR LF"
+if ! clipboard_holds_it; then
+    od -c "$state/got" | head
+    fail "复制代码 did not put ADC_DeInit's fragment on the clipboard with CR LF (got the above)"
 fi
 
 echo "2. the close button, then 否"
