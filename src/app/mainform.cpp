@@ -172,6 +172,9 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     connect(m_copycode, &QPushButton::clicked, this, &MainForm::copycode_Click);
     connect(m_tips, &ClickLabel::clicked, this, &MainForm::Tips_Click);
     connect(m_tree, &LibraryTree::nodeClicked, this, &MainForm::TreeView_NodeClick);
+    // The desktop asks before it ends the session; there is nothing to save, so the answer is
+    // yes, and the window closes without asking when the session then ends.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_sessionEnding = true; });
 
     Form_Load();
 }
@@ -205,7 +208,9 @@ bool MainForm::Form_Unload()
 
 void MainForm::closeEvent(QCloseEvent *event)
 {
-    if (Form_Unload())
+    // The closes that end a session (log-off, shutdown) come from the application as it quits,
+    // never from the window system, and the user has already confirmed them to the desktop.
+    if ((m_sessionEnding && !event->spontaneous()) || Form_Unload())
         event->accept();
     else
         event->ignore();

@@ -77,4 +77,5 @@ private:
     QPushButton *m_buildcode = nullptr;
     QPushButton *m_copycode = nullptr;
     ClickLabel *m_tips = nullptr;
+    bool m_sessionEnding = false;
 };
