@@ -31,16 +31,18 @@ before_cleanup() { wineserver -k 2>/dev/null; }
 start_xvfb
 export PINWRIGHT_WINE_DISPLAY=$DISPLAY
 
-if ! "$wine_run" "$probe" clear-clipboard >"$state/wine.log" 2>&1; then
+# Every program of the prefix on one Wine desktop, which fills the screen: winprobe sees the
+# program's windows, and their coordinates are the screen's. The first Wine program of a session
+# starts the desktop as the registry then says, so that session ends before any other starts.
+desktop() { "$wine_run" reg add 'HKCU\Software\Wine\Explorer'"$1" /v "$2" /d "$3" /f; }
+if ! { desktop '' Desktop Default && desktop '\Desktops' Default 1024x768; } >"$state/wine.log" 2>&1
+then
     echo "SKIP: Wine could not start:"
     cat "$state/wine.log"
     exit 77
 fi
-
-# Every program of the prefix on one Wine desktop, which fills the screen: winprobe sees the
-# program's windows, and their coordinates are the screen's.
-"$wine_run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-"$wine_run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+wineserver -k 2>/dev/null || true
+wineserver --wait
 "$wine_run" "$app" >"$state/app.log" 2>&1 &
 pids+=($!)
 
