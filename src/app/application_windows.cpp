@@ -2,13 +2,56 @@
 // the program, as a Windows machine has no copy of them to load.
 #include "app/application.h"
 
+#include <algorithm>
+
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 
+#include <windows.h>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Keeps every top-level window within its own size limits whoever sizes it. Windows itself does
+// so only for overlapped and sizable windows (DefWindowProc's WM_WINDOWPOSCHANGING), not for
+// fixed-size dialogs such as the message boxes; another program could make those smaller than
+// their frame, and Qt 6.4 ends the program on a client area of negative size ("createDIB:
+// CreateDIBSection failed").
+class SizeLimits final : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
+    {
+        const auto *msg = static_cast<const MSG *>(message);
+        if (msg->message != WM_WINDOWPOSCHANGING)
+            return false;
+        auto *pos = reinterpret_cast<WINDOWPOS *>(msg->lParam);
+        const LONG_PTR style = GetWindowLongPtrW(msg->hwnd, GWL_STYLE);
+        if ((pos->flags & SWP_NOSIZE) || (style & WS_CHILD))
+            return false;
+        // Only the window's own limits: pop-ups such as tool tips have none and stay as small as
+        // they are.
+        MINMAXINFO limits{};
+        limits.ptMaxTrackSize = {LONG_MAX, LONG_MAX};
+        SendMessageW(msg->hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        const auto bound = [](int value, LONG low, LONG high) {
+            return int(std::max(std::min(LONG(value), high), low));
+        };
+        if (!(style & WS_MINIMIZE)) {
+            pos->cx = bound(pos->cx, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
+            pos->cy = bound(pos->cy, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv)
 {
     auto app = std::make_unique<QApplication>(argc, argv);
+    static SizeLimits sizeLimits;
+    app->installNativeEventFilter(&sizeLimits);
     prepareApplication(*app);
     return app;
 }

@@ -5,7 +5,8 @@
 #  2. a click on a panel's node in the tree, then on 生成代码, puts the panel's fragment in the
 #     code box, and 复制代码 puts it on the Windows clipboard with CR LF line ends, as another
 #     Windows program (winprobe) reads it;
-#  3. the title bar's close button asks 是否退出?, and 否 keeps the window open.
+#  3. the title bar's close button asks 是否退出?; the question lives through another program
+#     sizing it to 0 x 0, and 否 keeps the window open.
 # Exits 77 (skipped) only where Xvfb or Wine cannot start.
 # Usage: smoke.sh wine-run pinwright.exe winprobe.exe
 set -Eeuo pipefail
@@ -88,9 +89,13 @@ echo "2. the close button, then 否"
 [[ $close_x != none ]] || fail "the window has no close button"
 xdotool mousemove "$close_x" "$close_y" click 1
 wait_for "the exit question" window_is_there Pinwright
+probe resize Pinwright 0 0 || fail "the exit question could not be sized"
+sleep 1
+window_is_there Pinwright || fail "the exit question sized to 0 x 0 ended the program"
 xdotool key n
 question_gone() { ! window_is_there Pinwright; }
 wait_for "the exit question to close" question_gone
 sleep 1
 window_is_there "$caption" || fail "否 did not keep the window open"
+
 echo "PASS"

@@ -7,6 +7,7 @@
 //   winprobe clipboard           writes the clipboard's Unicode text to standard output in
 //                                UTF-8, byte for byte (CR LF stays CR LF); exits 1 if none
 //   winprobe clear-clipboard     empties the clipboard
+//   winprobe resize TITLE W H    sizes that window's frame to W x H at 10,10, as window tools do
 //
 // The arguments are read as Windows gives them (UTF-16), so Chinese titles arrive whole.
 #include <windows.h>
@@ -38,10 +39,16 @@ BOOL CALLBACK matchTitle(HWND window, LPARAM data)
     return TRUE;
 }
 
-int printWindow(const std::wstring &title)
+HWND findWindow(const std::wstring &title)
 {
     Search search{title};
     EnumWindows(matchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int printWindow(const std::wstring &title)
+{
+    Search search{title, findWindow(title)};
     if (!search.found)
         return 1;
     RECT client{};
@@ -116,6 +123,16 @@ int clearClipboard()
     return 0;
 }
 
+int resize(const std::wstring &title, int width, int height)
+{
+    const HWND window = findWindow(title);
+    if (!window)
+        return 1;
+    const bool sized =
+        SetWindowPos(window, nullptr, 10, 10, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return sized ? 0 : 1;
+}
+
 } // namespace
 
 int main()
@@ -129,6 +146,9 @@ int main()
         return printClipboard();
     if (command == L"clear-clipboard" && argc == 2)
         return clearClipboard();
-    std::fputs("usage: winprobe window TITLE | clipboard | clear-clipboard\n", stderr);
+    if (command == L"resize" && argc == 5)
+        return resize(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
+    std::fputs("usage: winprobe window TITLE | clipboard | clear-clipboard | resize TITLE W H\n",
+               stderr);
     return 2;
 }
