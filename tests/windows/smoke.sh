@@ -6,7 +6,9 @@
 #     code box, and 复制代码 puts it on the Windows clipboard with CR LF line ends, as another
 #     Windows program (winprobe) reads it;
 #  3. the title bar's close button asks 是否退出?; the question lives through another program
-#     sizing it to 0 x 0, and 否 keeps the window open.
+#     sizing it to 0 x 0, and 否 keeps the window open;
+#  4. a session end that is cancelled changes nothing, and one that goes ahead ends the program
+#     at once, without the question.
 # Exits 77 (skipped) only where Xvfb or Wine cannot start.
 # Usage: smoke.sh wine-run pinwright.exe winprobe.exe
 set -Eeuo pipefail
@@ -45,7 +47,8 @@ fi
 wineserver -k 2>/dev/null || true
 wineserver --wait
 "$wine_run" "$app" >"$state/app.log" 2>&1 &
-pids+=($!)
+app_pid=$!
+pids+=("$app_pid")
 
 probe() { "$wine_run" "$probe" "$@" 2>>"$state/wine.log"; }
 window_is_there() { probe window "$1" | tr -d '\r' >"$state/window" && [[ -s $state/window ]]; }
@@ -98,4 +101,15 @@ wait_for "the exit question to close" question_gone
 sleep 1
 window_is_there "$caption" || fail "否 did not keep the window open"
 
+echo "3. a session end, cancelled"
+probe end-session "$caption" no >"$state/answer" || fail "the session's messages found no answer"
+grep -q '^query 1' "$state/answer" || fail "the program did not agree to the session's end"
+sleep 1
+window_is_there Pinwright && fail "a session end asked 是否退出?"
+window_is_there "$caption" || fail "a cancelled session end closed the window"
+
+echo "4. a session end"
+probe end-session "$caption" yes >"$state/answer" || fail "the session's end found no answer"
+program_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+wait_for "the program to end with the session" program_ended
 echo "PASS"

@@ -8,6 +8,9 @@
 //                                UTF-8, byte for byte (CR LF stays CR LF); exits 1 if none
 //   winprobe clear-clipboard     empties the clipboard
 //   winprobe resize TITLE W H    sizes that window's frame to W x H at 10,10, as window tools do
+//   winprobe end-session TITLE yes|no   asks that window whether the session may end (printing
+//                                "query" and its answer), then ends the session or cancels it;
+//                                exits 1 where a message finds no answer within 15 seconds
 //
 // The arguments are read as Windows gives them (UTF-16), so Chinese titles arrive whole.
 #include <windows.h>
@@ -133,6 +136,24 @@ int resize(const std::wstring &title, int width, int height)
     return sized ? 0 : 1;
 }
 
+int endSession(const std::wstring &title, bool ends)
+{
+    const HWND window = findWindow(title);
+    if (!window)
+        return 1;
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 15000,
+                             &answer))
+        return 1;
+    std::printf("query %lu\n", static_cast<unsigned long>(answer));
+    std::fflush(stdout);
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_NORMAL, 15000,
+                               &ignored)
+               ? 0
+               : 1;
+}
+
 } // namespace
 
 int main()
@@ -148,7 +169,10 @@ int main()
         return clearClipboard();
     if (command == L"resize" && argc == 5)
         return resize(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
-    std::fputs("usage: winprobe window TITLE | clipboard | clear-clipboard | resize TITLE W H\n",
+    if (command == L"end-session" && argc == 4)
+        return endSession(argv[2], std::wstring(argv[3]) == L"yes");
+    std::fputs("usage: winprobe window TITLE | clipboard | clear-clipboard | resize TITLE W H | "
+               "end-session TITLE yes|no\n",
                stderr);
     return 2;
 }
