@@ -54,6 +54,28 @@ if(WIN32)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
     install(DIRECTORY ${PINWRIGHT_QT_PREFIX}/licenses/ DESTINATION licenses)
+
+    # The installer beside the zip, pinwright-<version>-windows-x64.msi: the same files,
+    # installed into msi-tree as CPack does for the zip and packed by scripts/windows-msi with
+    # wixl, after resources/windows/pinwright.wxs. Its test (tests/windows) reads where they are
+    # from the target.
+    set(msi_tree ${PROJECT_BINARY_DIR}/msi-tree)
+    set(msi ${PROJECT_BINARY_DIR}/pinwright-${PROJECT_VERSION}-windows-x64.msi)
+    set(windows_resources ${PROJECT_SOURCE_DIR}/resources/windows)
+    add_custom_command(OUTPUT ${msi}
+                       COMMAND ${CMAKE_COMMAND} -E rm -rf ${msi_tree}
+                       COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR}
+                               --prefix ${msi_tree} --strip
+                       COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-msi ${msi_tree}
+                               ${PROJECT_VERSION} ${msi}
+                       DEPENDS pinwright ${PROJECT_SOURCE_DIR}/scripts/windows-msi
+                               ${windows_resources}/pinwright.wxs ${windows_resources}/pinwright.ico
+                               ${PROJECT_SOURCE_DIR}/LICENSE
+                               ${windows_resources}/THIRD-PARTY-NOTICES.txt
+                       COMMENT "Packing ${msi}"
+                       VERBATIM)
+    add_custom_target(pinwright_msi ALL DEPENDS ${msi})
+    set_target_properties(pinwright_msi PROPERTIES MSI_FILE ${msi} MSI_TREE ${msi_tree})
 else()
     install(TARGETS pinwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
