@@ -27,7 +27,7 @@ public:
             return false;
         auto *pos = reinterpret_cast<WINDOWPOS *>(msg->lParam);
         const LONG_PTR style = GetWindowLongPtrW(msg->hwnd, GWL_STYLE);
-        if ((pos->flags & SWP_NOSIZE) || (style & WS_CHILD))
+        if ((pos->flags & SWP_NOSIZE) || (style & (WS_CHILD | WS_MINIMIZE)))
             return false;
         // Only the window's own limits: pop-ups such as tool tips have none and stay as small as
         // they are.
@@ -37,10 +37,8 @@ public:
         const auto bound = [](int value, LONG low, LONG high) {
             return int(std::max(std::min(LONG(value), high), low));
         };
-        if (!(style & WS_MINIMIZE)) {
-            pos->cx = bound(pos->cx, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
-            pos->cy = bound(pos->cy, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
-        }
+        pos->cx = bound(pos->cx, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
+        pos->cy = bound(pos->cy, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
         return false;
     }
 };
