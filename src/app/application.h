@@ -14,6 +14,7 @@
 #include <QString>
 
 class QApplication;
+class QWidget;
 
 namespace Pinwright {
 // Makes the application on the user's display, or ends the program as above, and prepares it.
@@ -24,4 +25,7 @@ void prepareApplication(QApplication &app);
 QString qtTranslationsPath();
 // Whether the application runs on a Wayland compositor (never on Windows).
 bool onWayland();
+// Called as a top-level window is about to hide: waits, for one frame at most, until the
+// compositor's answer to the window's last frame has been handled, where the platform needs it.
+void finishFrame(QWidget *window);
 } // namespace Pinwright

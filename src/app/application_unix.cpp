@@ -7,7 +7,12 @@
 #include <vector>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLibraryInfo>
+#include <QTimer>
+#include <QVersionNumber>
+#include <QWidget>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +63,30 @@ void passOnHeld()
     }
 }
 
+// Ends `loop` when `window` is given its next update request.
+class UpdateRequestWatch final : public QObject {
+public:
+    UpdateRequestWatch(QWindow *window, QEventLoop *loop)
+        : m_window(window)
+        , m_loop(loop)
+    {
+        window->installEventFilter(this);
+    }
+    ~UpdateRequestWatch() override { m_window->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            m_loop->quit();
+        return false;
+    }
+
+private:
+    QWindow *m_window;
+    QEventLoop *m_loop;
+};
+
 } // namespace
 
 std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv)
@@ -73,6 +102,23 @@ std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv
 bool Pinwright::onWayland()
 {
     return QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
+void Pinwright::finishFrame(QWidget *window)
+{
+    // Qt's Wayland plugin before 6.8 frees a hiding window's frame callback while its frame
+    // thread may be running it, which corrupts memory. Qt delivers an update request to the window
+    // only once that callback has been run, so the window hides after it.
+    static const bool needed = onWayland() && QLibraryInfo::version() < QVersionNumber(6, 8);
+    QWindow *handle = window->windowHandle();
+    if (!needed || !handle || !handle->isExposed())
+        return;
+    QEventLoop loop;
+    const UpdateRequestWatch watch(handle, &loop);
+    // A compositor owes no frame to a surface it does not show.
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    handle->requestUpdate();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 QString Pinwright::qtTranslationsPath()

@@ -63,3 +63,5 @@ bool Pinwright::onWayland()
 {
     return false;
 }
+
+void Pinwright::finishFrame(QWidget *) {}

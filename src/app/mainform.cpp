@@ -11,6 +11,7 @@
 #include <QStylePainter>
 
 #include "app/accessibility.h"
+#include "app/application.h"
 #include "app/codebox.h"
 #include "app/fixedsize.h"
 #include "app/messages.h"
@@ -179,7 +180,17 @@ MainForm::MainForm(MessageBoxes *messages, QWidget *parent)
     Form_Load();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm()
+{
+    hide(); // while the window is still whole, as hiding may wait for a frame
+}
+
+void MainForm::setVisible(bool visible)
+{
+    if (!visible && isVisible())
+        Pinwright::finishFrame(this);
+    QWidget::setVisible(visible);
+}
 
 void MainForm::setMessageBoxes(MessageBoxes *messages)
 {

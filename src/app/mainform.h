@@ -57,6 +57,7 @@ public:
     void copycode_Click();
     void Tips_Click();
     void TreeView_NodeClick(const QString &key);
+    void setVisible(bool visible) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

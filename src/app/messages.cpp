@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include "app/application.h"
 #include "app/fixedsize.h"
 
 #include <QFontMetrics>
@@ -26,6 +27,13 @@ int titleBarWidth(const QString &title)
 class Box final : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
+
+    void setVisible(bool visible) override
+    {
+        if (!visible && isVisible())
+            Pinwright::finishFrame(this);
+        QMessageBox::setVisible(visible);
+    }
 
 protected:
     bool event(QEvent *event) override
