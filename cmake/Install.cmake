@@ -52,7 +52,22 @@ if(WIN32)
     # source by scripts/windows-qt). Windows users open these with Notepad, hence .txt.
     install(TARGETS pinwright RUNTIME DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-    install(FILES ${PROJECT_SOURCE_DIR}/resources/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
+    # The notice names the exact Debian sources of what is linked in, so that a reader or a
+    # scanner can tell which fixes the program carries: the Qt's (recorded by
+    # scripts/windows-qt) and those of the compilers' run time and Qt's translation here.
+    file(STRINGS ${PINWRIGHT_QT_PREFIX}/qt6-base-version PINWRIGHT_QTBASE_SOURCE LIMIT_COUNT 1)
+    foreach(part GCC:gcc-mingw-w64-x86-64-posix MINGW:mingw-w64-common
+                 QTTRANSLATIONS:qt6-translations-l10n)
+        string(REPLACE ":" ";" part "${part}")
+        list(GET part 0 name)
+        list(GET part 1 package)
+        execute_process(COMMAND dpkg-query -W "-f=\${source:Package} \${source:Version}" ${package}
+                        OUTPUT_VARIABLE PINWRIGHT_${name}_SOURCE COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+    set(notices ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/windows/THIRD-PARTY-NOTICES.txt.in ${notices}
+                   @ONLY)
+    install(FILES ${notices} DESTINATION .)
     install(DIRECTORY ${PINWRIGHT_QT_PREFIX}/licenses/ DESTINATION licenses)
 
     # The installer beside the zip, pinwright-<version>-windows-x64.msi: the same files,
@@ -71,7 +86,7 @@ if(WIN32)
                        DEPENDS pinwright ${PROJECT_SOURCE_DIR}/scripts/windows-msi
                                ${windows_resources}/pinwright.wxs ${windows_resources}/pinwright.ico
                                ${PROJECT_SOURCE_DIR}/LICENSE
-                               ${windows_resources}/THIRD-PARTY-NOTICES.txt
+                               ${notices}
                        COMMENT "Packing ${msi}"
                        VERBATIM)
     add_custom_target(pinwright_msi ALL DEPENDS ${msi})

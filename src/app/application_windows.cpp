@@ -16,8 +16,8 @@ namespace {
 // Keeps every top-level window within its own size limits whoever sizes it. Windows itself does
 // so only for overlapped and sizable windows (DefWindowProc's WM_WINDOWPOSCHANGING), not for
 // fixed-size dialogs such as the message boxes; another program could make those smaller than
-// their frame, and Qt 6.4 ends the program on a client area of negative size ("createDIB:
-// CreateDIBSection failed").
+// their frame, and Qt (6.4 and 6.8 alike) ends the program on a client area of negative size
+// ("createDIB: CreateDIBSection failed").
 class SizeLimits final : public QAbstractNativeEventFilter {
 public:
     bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
@@ -48,6 +48,11 @@ public:
 std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv)
 {
     auto app = std::make_unique<QApplication>(argc, argv);
+    // The layout is made for the classic controls of the windowsvista style, which every Windows
+    // from 10 on draws alike. On Windows 11 Qt 6.8 picks its windows11 style instead, which
+    // draws the buttons inset in their places, the scroll bars as thin overlays and the arrows
+    // of the tree and the lists in a font that Windows 10 and Wine lack.
+    QApplication::setStyle(u"windowsvista"_s);
     static SizeLimits sizeLimits;
     app->installNativeEventFilter(&sizeLimits);
     prepareApplication(*app);
