@@ -11,14 +11,22 @@
 //   winprobe end-session TITLE yes|no   asks that window whether the session may end (printing
 //                                "query" and its answer), then ends the session or cancels it;
 //                                exits 1 where a message finds no answer within 15 seconds
+//   winprobe pixel X Y           the colour of the screen at X,Y as RRGGBB
+//   winprobe automation TITLE    what a screen reader reads of that window through UI
+//                                Automation: "SET TYPE NAME" for each element below it in each
+//                                set (all; focusable and focused: those where that property
+//                                holds), TYPE the control type's number (50000 a button...);
+//                                exits 3 if it takes over a minute
 //
 // The arguments are read as Windows gives them (UTF-16), so Chinese titles arrive whole.
 #include <windows.h>
 
 #include <shellapi.h>
+#include <uiautomation.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -84,6 +92,108 @@ int printWindow(const std::wstring &title)
     return 0;
 }
 
+void writeUtf8(const std::wstring &text)
+{
+    const int length = static_cast<int>(text.size());
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), bytes, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(bytes), &written,
+              nullptr);
+}
+
+// Wine's UI Automation is young: it reads an element's name and control type but answers no
+// other property of one element (E_NOTIMPL), has no ready-made tree walkers and may hang in an
+// event handler. So the elements where a property holds come from FindAll with a condition on
+// it, and a watchdog ends a call that never returns.
+int printAutomation(const std::wstring &title)
+{
+    const HWND window = findWindow(title);
+    if (!window)
+        return 1;
+    CreateThread(
+        nullptr, 0,
+        [](void *) -> DWORD {
+            Sleep(60000);
+            std::fputs("UI Automation did not answer within a minute\n", stderr);
+            ExitProcess(3);
+        },
+        nullptr, 0, nullptr);
+    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
+        return 2;
+    IUIAutomation *automation = nullptr;
+    IUIAutomationElement *root = nullptr;
+    if (FAILED(CoCreateInstance(__uuidof(CUIAutomation), nullptr, CLSCTX_INPROC_SERVER,
+                                __uuidof(IUIAutomation), reinterpret_cast<void **>(&automation)))
+        || FAILED(automation->ElementFromHandle(window, &root)))
+        return 2;
+    // The elements below the window, all of them or those where a property is true.
+    const auto findAll = [&](PROPERTYID property) -> IUIAutomationElementArray * {
+        IUIAutomationCondition *condition = nullptr;
+        if (property == 0) {
+            automation->CreateTrueCondition(&condition);
+        } else {
+            VARIANT yes;
+            VariantInit(&yes);
+            yes.vt = VT_BOOL;
+            yes.boolVal = VARIANT_TRUE;
+            automation->CreatePropertyCondition(property, yes, &condition);
+        }
+        IUIAutomationElementArray *found = nullptr;
+        if (!condition || FAILED(root->FindAll(TreeScope_Descendants, condition, &found)))
+            found = nullptr;
+        if (condition)
+            condition->Release();
+        return found;
+    };
+    // Wine compares no two elements either: each set is printed on its own.
+    const std::pair<const wchar_t *, PROPERTYID> sets[] = {
+        {L"all", 0},
+        {L"focusable", UIA_IsKeyboardFocusablePropertyId},
+        {L"focused", UIA_HasKeyboardFocusPropertyId},
+    };
+    for (const auto &[label, property] : sets) {
+        IUIAutomationElementArray *elements = findAll(property);
+        if (!elements)
+            return 2;
+        int count = 0;
+        elements->get_Length(&count);
+        for (int i = 0; i < count; ++i) {
+            IUIAutomationElement *element = nullptr;
+            if (FAILED(elements->GetElement(i, &element)) || !element)
+                continue;
+            CONTROLTYPEID type = 0;
+            BSTR name = nullptr;
+            element->get_CurrentControlType(&type);
+            element->get_CurrentName(&name);
+            std::wstring line = std::wstring(label) + L' ' + std::to_wstring(type) + L' ';
+            for (const wchar_t *c = name; c && *c; ++c)
+                line += (*c == L'\r' || *c == L'\n') ? L' ' : *c;
+            writeUtf8(line + L'\n');
+            SysFreeString(name);
+            element->Release();
+        }
+        elements->Release();
+    }
+    root->Release();
+    automation->Release();
+    CoUninitialize();
+    return 0;
+}
+
+int printPixel(int x, int y)
+{
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    if (colour == CLR_INVALID)
+        return 1;
+    std::printf("%02X%02X%02X\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return 0;
+}
+
 bool openClipboard()
 {
     for (int attempt = 0; attempt < 50; ++attempt) {
@@ -101,14 +211,7 @@ int printClipboard()
     int status = 1;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto *text = static_cast<const wchar_t *>(GlobalLock(data))) {
-            const int length = static_cast<int>(wcslen(text));
-            const int bytes =
-                WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-            std::string utf8(static_cast<size_t>(bytes), '\0');
-            WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), bytes, nullptr, nullptr);
-            DWORD written = 0;
-            WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(bytes),
-                      &written, nullptr);
+            writeUtf8(text);
             GlobalUnlock(data);
             status = 0;
         }
@@ -171,8 +274,12 @@ int main()
         return resize(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
     if (command == L"end-session" && argc == 4)
         return endSession(argv[2], std::wstring(argv[3]) == L"yes");
+    if (command == L"pixel" && argc == 4)
+        return printPixel(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"automation" && argc == 3)
+        return printAutomation(argv[2]);
     std::fputs("usage: winprobe window TITLE | clipboard | clear-clipboard | resize TITLE W H | "
-               "end-session TITLE yes|no\n",
+               "end-session TITLE yes|no | pixel X Y | automation TITLE\n",
                stderr);
     return 2;
 }
