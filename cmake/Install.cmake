@@ -61,7 +61,9 @@ if(WIN32)
         string(REPLACE ":" ";" part "${part}")
         list(GET part 0 name)
         list(GET part 1 package)
-        execute_process(COMMAND dpkg-query -W "-f=\${source:Package} \${source:Version}" ${package}
+        execute_process(COMMAND dpkg-query -W
+                                "-f=\${source:Package} \${source:Version} (\${Package} \${Version})"
+                                ${package}
                         OUTPUT_VARIABLE PINWRIGHT_${name}_SOURCE COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
     set(notices ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
