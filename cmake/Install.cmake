@@ -197,6 +197,7 @@ if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME pinwright-${PROJECT_VERSION}-windows-x64)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
     set(CPACK_PACKAGING_INSTALL_PREFIX "")
+    set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/NormalizeZip.cmake)
 endif()
 
 include(CPack)
