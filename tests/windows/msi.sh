@@ -18,6 +18,9 @@ msiexec() { "$wine_run" msiexec "$1" "Z:${2//\//\\}" /qn || fail "msiexec $1 $2 
 # Settings > Apps: Wine keeps the entries of per-user packages under HKLM too.
 apps() { "$wine_run" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s; }
 "$wine_run" wineboot >"$state/wine.log" 2>&1 || { cat "$state/wine.log" && exit 77; }
+wineserver -w
+# What names Pinwright before the package comes (the host's name may) is not the package's.
+grep -hi pinwright "$WINEPREFIX"/*.reg >"$state/before" || true
 
 msiexec /i "$msi"
 programs=$WINEPREFIX/drive_c/users/$(id -un)/AppData
@@ -40,6 +43,6 @@ msiexec /x "$state/next.msi"
 # programs folder, which the fresh prefix did not have; Wine writes its registry out on exit.
 wineserver -w
 find "$WINEPREFIX/drive_c" -iname '*pinwright*' -o -path '*/Local/Programs' >"$state/left.log"
-grep -i pinwright "$WINEPREFIX"/*.reg >>"$state/left.log" || true
+grep -hi pinwright "$WINEPREFIX"/*.reg | grep -vxFf "$state/before" >>"$state/left.log" || true
 [[ ! -s $state/left.log ]] || fail "the removal left files or registry entries behind"
 echo "PASS: installed, opened from the Start menu, replaced by $next, removed"
