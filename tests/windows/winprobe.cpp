@@ -121,42 +121,30 @@ int printAutomation(const std::wstring &title)
             ExitProcess(3);
         },
         nullptr, 0, nullptr);
-    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
-        return 2;
     IUIAutomation *automation = nullptr;
     IUIAutomationElement *root = nullptr;
-    if (FAILED(CoCreateInstance(__uuidof(CUIAutomation), nullptr, CLSCTX_INPROC_SERVER,
-                                __uuidof(IUIAutomation), reinterpret_cast<void **>(&automation)))
+    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))
+        || FAILED(CoCreateInstance(__uuidof(CUIAutomation), nullptr, CLSCTX_INPROC_SERVER,
+                                   __uuidof(IUIAutomation), reinterpret_cast<void **>(&automation)))
         || FAILED(automation->ElementFromHandle(window, &root)))
         return 2;
-    // The elements below the window, all of them or those where a property is true.
-    const auto findAll = [&](PROPERTYID property) -> IUIAutomationElementArray * {
-        IUIAutomationCondition *condition = nullptr;
-        if (property == 0) {
-            automation->CreateTrueCondition(&condition);
-        } else {
-            VARIANT yes;
-            VariantInit(&yes);
-            yes.vt = VT_BOOL;
-            yes.boolVal = VARIANT_TRUE;
-            automation->CreatePropertyCondition(property, yes, &condition);
-        }
-        IUIAutomationElementArray *found = nullptr;
-        if (!condition || FAILED(root->FindAll(TreeScope_Descendants, condition, &found)))
-            found = nullptr;
-        if (condition)
-            condition->Release();
-        return found;
-    };
-    // Wine compares no two elements either: each set is printed on its own.
+    // Wine compares no two elements either: each set is printed on its own, all of the elements
+    // below the window first, then those where a property is true.
+    VARIANT yes;
+    VariantInit(&yes);
+    yes.vt = VT_BOOL;
+    yes.boolVal = VARIANT_TRUE;
     const std::pair<const wchar_t *, PROPERTYID> sets[] = {
         {L"all", 0},
         {L"focusable", UIA_IsKeyboardFocusablePropertyId},
         {L"focused", UIA_HasKeyboardFocusPropertyId},
     };
     for (const auto &[label, property] : sets) {
-        IUIAutomationElementArray *elements = findAll(property);
-        if (!elements)
+        IUIAutomationCondition *condition = nullptr;
+        IUIAutomationElementArray *elements = nullptr;
+        if (FAILED(property ? automation->CreatePropertyCondition(property, yes, &condition)
+                            : automation->CreateTrueCondition(&condition))
+            || FAILED(root->FindAll(TreeScope_Descendants, condition, &elements)) || !elements)
             return 2;
         int count = 0;
         elements->get_Length(&count);
@@ -176,10 +164,9 @@ int printAutomation(const std::wstring &title)
             element->Release();
         }
         elements->Release();
+        condition->Release();
     }
-    root->Release();
-    automation->Release();
-    CoUninitialize();
+    // The process ends here, and COM with it.
     return 0;
 }
 
