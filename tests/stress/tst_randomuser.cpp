@@ -270,7 +270,7 @@ QString describe(const QString &text)
         if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
             shown += c;
         else
-            shown += u"\\u%1"_s.arg(c.unicode(), 4, 16, QChar(u'0'));
+            shown += u"\\u%1"_s.arg(int(c.unicode()), 4, 16, QChar(u'0'));
     }
     return u"%1 chars \"%2%3\""_s.arg(text.size()).arg(shown, text.size() > 24 ? u"…"_s : u""_s);
 }
