@@ -52,7 +52,8 @@ void TextLabel::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(foregroundRole()));
 
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::NoWrap);
     const qreal pitch = linePitch();
     qreal top = 0;
     const QStringList paragraphs = text().split(u'\n');
