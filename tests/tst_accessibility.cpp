@@ -191,13 +191,21 @@ void TestAccessibility::listIsNamedByItsMemberWhateverItHolds()
     QCOMPARE(list->focusChild()->text(QAccessible::Name), u"ADC_ExternalTrigConv"_s);
     QCOMPARE(list->focusChild()->object(), user.list(3)->lineEdit());
 
-    // The popup opens and closes through the list's own action.
+    // The popup opens and closes through either of the list's own actions, and no other.
     QVERIFY(list->actionInterface());
-    list->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
-    QVERIFY(user.list(3)->view()->isVisible());
-    QVERIFY(list->state().expanded);
-    list->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    for (const QString &action : list->actionInterface()->actionNames()) {
+        list->actionInterface()->doAction(action);
+        QVERIFY(user.list(3)->view()->isVisible());
+        QVERIFY(list->state().expanded);
+        list->actionInterface()->doAction(action);
+        QVERIFY(!user.list(3)->view()->isVisible());
+    }
+    QCOMPARE(list->actionInterface()->actionNames().size(), 2);
+    list->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(!user.list(3)->view()->isVisible());
+    // Its children are the popup's items and the field, and none past them.
+    QCOMPARE(list->childCount(), 2);
+    QVERIFY(!list->child(2));
 }
 
 void TestAccessibility::selectingATreeItemRaisesItsPanel_data()

@@ -121,9 +121,9 @@ private:
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (!object || !object->isWidgetType())
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
         return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
     if (className == "MainForm"_L1)
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == "ClickLabel"_L1)
