@@ -270,6 +270,7 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox_data()
     QTest::newRow("to the end of the text, Escape") << u"end"_s << true << unchanged;
     QTest::newRow("a click on the selection") << u"click"_s << false << unchanged;
     QTest::newRow("released over another window") << u"lost"_s << false << unchanged;
+    QTest::newRow("the focus gone before the release") << u"focus"_s << false << unchanged;
 }
 
 void TestClipboard::dragMovesTextOnlyWithinTheBox()
@@ -298,7 +299,7 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox()
         target = caretAt(2);
     else if (onto == u"line 2"_s)
         target = caretAt(5);
-    else if (onto == u"end"_s || onto == u"lost"_s)
+    else if (onto == u"end"_s || onto == u"lost"_s || onto == u"focus"_s)
         target = caretAt(14) + QPoint(20, 0);
     else if (QWidget *control = m_user->find<QWidget>(onto))
         target = area->mapFromGlobal(control->mapToGlobal(control->rect().center()));
@@ -314,6 +315,8 @@ void TestClipboard::dragMovesTextOnlyWithinTheBox()
     }
     if (escape)
         QTest::keyClick(box, Qt::Key_Escape);
+    if (onto == u"focus"_s)
+        m_user->tree()->setFocus();
     if (onto == u"lost"_s) // the box never hears of that release: its next press starts afresh
         QTest::mouseClick(area, Qt::LeftButton, {}, caretAt(12));
     else
