@@ -106,6 +106,7 @@ void TestMainForm::layout()
 void TestMainForm::opensAsLaidOut()
 {
     WindowDriver user;
+    QCOMPARE(user.window->objectName(), u"MainForm"_s);
     QCOMPARE(user.window->windowTitle(),
              u"Pinwright----求建议版，有任何建议或意见都可以邮件或QQ联系，联系方式在主页，谢谢"_s);
     QVERIFY(!user.window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
