@@ -6,6 +6,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QMetaObject>
 
 #include <windows.h>
 
@@ -43,6 +44,36 @@ public:
     }
 };
 
+// Gives a window the activation back that a hidden window of the program took from it: Qt 6.8's
+// windowsvista style makes its tree view helper a hidden top-level window with SetParent(window,
+// NULL) as a tree is first painted (qwindowsvistastyle.cpp), and Wine's SetParent activates the
+// window it moves, so that the keys went nowhere until a click.
+class KeepActivation final : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
+    {
+        const auto *msg = static_cast<const MSG *>(message);
+        if (msg->message != WM_ACTIVATE || LOWORD(msg->wParam) != WA_INACTIVE)
+            return false;
+        const auto taker = reinterpret_cast<HWND>(msg->lParam);
+        DWORD process = 0;
+        if (!taker || IsWindowVisible(taker) || !GetWindowThreadProcessId(taker, &process)
+            || process != GetCurrentProcessId())
+            return false;
+        // Once this message is handled: a window is not activated while it is deactivated. By
+        // then another window may have taken the activation, or this one may be gone.
+        const HWND window = msg->hwnd;
+        QMetaObject::invokeMethod(
+            qApp,
+            [window, taker] {
+                if (GetForegroundWindow() == taker && IsWindowVisible(window))
+                    SetForegroundWindow(window);
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+};
+
 } // namespace
 
 std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv)
@@ -55,6 +86,8 @@ std::unique_ptr<QApplication> Pinwright::startApplication(int &argc, char **argv
     QApplication::setStyle(u"windowsvista"_s);
     static SizeLimits sizeLimits;
     app->installNativeEventFilter(&sizeLimits);
+    static KeepActivation keepActivation;
+    app->installNativeEventFilter(&keepActivation);
     prepareApplication(*app);
     return app;
 }
