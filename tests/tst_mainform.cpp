@@ -143,6 +143,9 @@ void TestMainForm::fontsFallBackToChineseFaces()
     QCOMPARE(Fonts::windowDefault().families(), song);
     QCOMPARE(Fonts::windowDefault().pointSizeF(), 9.0);
     QCOMPARE(Fonts::kai(18, true).families(), kai);
+    // Where neither face is there, a serif one, as both are.
+    QCOMPARE(Fonts::song(9).styleHint(), QFont::Serif);
+    QCOMPARE(Fonts::kai(18).styleHint(), QFont::Serif);
     QVERIFY(song.contains(QFontInfo(Fonts::song(9)).family()));
     QVERIFY(kai.contains(QFontInfo(Fonts::kai(18)).family()));
 

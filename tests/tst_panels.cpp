@@ -28,6 +28,7 @@ private Q_SLOTS:
     void memberLinesStandBesideTheirListsUncovered();
     void popupsShowEveryItemWholeInSpacedRows();
     void frontFrameCoversTheOthers();
+    void groupCaptionStandsInAGapOfItsBorder();
     void aboutPictureUnderCredit();
     void accessibleNames();
     void panelsMadeLateBehaveAsFromTheStart();
@@ -336,6 +337,34 @@ void TestPanels::frontFrameCoversTheOthers()
     QCOMPARE(pixelAtSpot(), panel);
     user.clickNode(u"ABOUT"_s);
     QCOMPARE(pixelAtSpot(), picture);
+}
+
+void TestPanels::groupCaptionStandsInAGapOfItsBorder()
+{
+    WindowDriver user;
+    auto *group = user.find<QGroupBox>(u"ADC6_2"_s);
+    const QImage shot = group->grab().toImage();
+    const QPalette colours = group->palette();
+    const QRgb paper = shot.pixel(group->width() / 2, group->height() - 5);
+    // The etched border (dark, light beside it) runs at the caption's middle...
+    const QFontMetrics metrics(group->font());
+    const int line = metrics.height() / 2;
+    for (int x : {3, group->width() - 4}) {
+        QCOMPARE(shot.pixel(x, line), colours.color(QPalette::Dark).rgb());
+        QCOMPARE(shot.pixel(x, line + 1), colours.color(QPalette::Light).rgb());
+    }
+    QCOMPARE(shot.pixel(3, group->height() - 1), colours.color(QPalette::Light).rgb());
+    // ...and leaves a gap for the caption, written whole eight pixels in, two pixels wider than
+    // its text on either side.
+    const int end = 8 + metrics.horizontalAdvance(group->title()) + 4;
+    for (int x : {5, 6, end - 1, end})
+        QCOMPARE(shot.pixel(x, line) == paper, x == 6 || x == end - 1);
+    int ink = 0;
+    for (int y = 0; y < metrics.height(); ++y) {
+        for (int x = 8; x < 8 + metrics.horizontalAdvance(group->title()); ++x)
+            ink += shot.pixel(x, y) != paper;
+    }
+    QVERIFY2(ink > 100, qPrintable(QString::number(ink)));
 }
 
 void TestPanels::aboutPictureUnderCredit()

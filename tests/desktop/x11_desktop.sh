@@ -30,14 +30,18 @@ pids+=($!)
 wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
 wait_for "openbox" wm_running
 
+# Started under another name, as by a wrapper or a renamed copy.
 env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LANG=zh_CN.UTF-8 XDG_RUNTIME_DIR="$state" \
-    "$app" >"$state/app.log" 2>&1 &
+    bash -c 'exec -a pinwright-wrapped "$0"' "$app" >"$state/app.log" 2>&1 &
 pids+=($!)
 app_pid=$!
 window_shown() { xdotool search --onlyvisible --name '^Pinwright----' >"$state/window" 2>/dev/null; }
 wait_for "the window" window_shown
 window=$(head -1 "$state/window")
 timeout 60 xdotool windowactivate --sync "$window" || fail "could not activate the window"
+# Its class is still the desktop entry's StartupWMClass, by which the desktop knows the window.
+class=$(xprop -id "$window" WM_CLASS)
+[[ $class == *', "Pinwright"' ]] || fail "the window's class is not Pinwright: $class"
 
 alive() {
     kill -0 "$app_pid" 2>/dev/null && return 0
