@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QRegularExpression>
 
 #include "panels/fonts.h"
 #include "panels/oneline.h"
@@ -42,9 +43,13 @@ void TestPanels::everyControlAsItsTable()
     WindowDriver user;
     user.window->panels().buildAll();
     const QPalette plain = user.window->palette();
+    QString key; // names follow the panel's key: ADC6_2, ADC6_option3, ADC6_label1
+    int groups = 0, options = 0;
     const auto checkLabels = [&](QWidget *parent, std::span<const LabelSpec> specs) {
         for (const LabelSpec &spec : specs) {
             const QString name = qs(spec.name);
+            QVERIFY2(QRegularExpression(u"^%1_label\\d+$"_s.arg(key)).match(name).hasMatch(),
+                     qPrintable(name));
             auto *label = user.find<QLabel>(name);
             QVERIFY2(label && label->parent() == parent, qPrintable(name));
             QCOMPARE(label->text(), qs(spec.text).replace(u"\r\n"_s, u"\n"_s));
@@ -63,12 +68,15 @@ void TestPanels::everyControlAsItsTable()
     };
     for (const PanelEntry &entry : kPanelRegistry) {
         const PanelSpec &panel = *entry.panel;
+        key = qs(panel.key);
+        groups = options = 0;
         auto *frame = user.find<QGroupBox>(qs(panel.key));
         QVERIFY2(frame && frame->parent() == user.window.get(), qPrintable(qs(panel.key)));
         QCOMPARE(frame->title(), qs(panel.caption));
         QCOMPARE(frame->geometry(), toPixels(kPanelRect));
         checkLabels(frame, panel.labels);
         for (const GroupSpec &groupSpec : panel.groups) {
+            QCOMPARE(qs(groupSpec.name), u"%1_%2"_s.arg(key).arg(++groups));
             auto *group = user.find<QGroupBox>(qs(groupSpec.name));
             QVERIFY2(group && group->parent() == frame, qPrintable(qs(groupSpec.name)));
             QCOMPARE(group->title(), qs(groupSpec.caption));
@@ -76,6 +84,7 @@ void TestPanels::everyControlAsItsTable()
             QCOMPARE(group->geometry(), toPixels(groupSpec.at));
             checkLabels(group, groupSpec.labels);
             for (const OptionSpec &option : groupSpec.options) {
+                QCOMPARE(qs(option.name), u"%1_option%2"_s.arg(key).arg(++options));
                 auto *button = user.find<QRadioButton>(qs(option.name));
                 QVERIFY2(button && button->parent() == group, qPrintable(qs(option.name)));
                 QCOMPARE(button->text(), qs(option.caption));
@@ -169,6 +178,9 @@ void TestPanels::listsStartEmpty()
 void TestPanels::listItemsInOrder()
 {
     WindowDriver user;
+    // The channel counts offered are 1 to 16.
+    for (int n = 1; n <= 16; ++n)
+        QCOMPARE(user.list(5)->itemText(n - 1), QString::number(n));
     user.clickNode(u"ADC2"_s);
     user.pick(5, 9);
     QCOMPARE(user.list(5)->currentText(), u"10"_s);
